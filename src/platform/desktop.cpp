@@ -1,0 +1,43 @@
+// Slot of the desktop service and the default metric values.
+#include "platform/desktop.h"
+
+#include "platform/linux/linux_desktop.h"
+#include "platform/service.h"
+#include "platform/sim/sim_desktop.h"
+
+namespace tolvex::platform {
+
+namespace {
+
+ServiceSlot<IDesktop>& Slot() {
+  static ServiceSlot<IDesktop> slot(
+      "desktop", [] { return std::unique_ptr<IDesktop>(std::make_unique<LinuxDesktop>()); },
+      [] { return std::unique_ptr<IDesktop>(std::make_unique<sim::SimDesktop>()); });
+  return slot;
+}
+
+}  // namespace
+
+IDesktop& Desktop() {
+  return Slot().Get();
+}
+void SetDesktop(std::unique_ptr<IDesktop> desktop) {
+  Slot().Set(std::move(desktop));
+}
+
+int DefaultMetric(SystemMetric metric) {
+  switch (metric) {
+    case SystemMetric::BorderWidth:
+    case SystemMetric::BorderHeight:
+      return 1;
+    case SystemMetric::DoubleClickWidth:
+    case SystemMetric::DoubleClickHeight:
+      return 4;
+    case SystemMetric::VScrollWidth:
+    case SystemMetric::HScrollHeight:
+      return 17;
+  }
+  return 0;
+}
+
+}  // namespace tolvex::platform

@@ -1,0 +1,18 @@
+// Desktop service on Linux: Qt's primary screen, the usual metrics.
+#pragma once
+
+#include "platform/desktop.h"
+
+namespace tolvex::platform {
+
+class LinuxDesktop : public IDesktop {
+ public:
+  Rect ScreenRect() override;
+  Rect WorkArea() override;
+  int Metric(SystemMetric metric) override;
+  bool FullWindowDrag() override;
+  bool IsKeyDown(Key key) override;
+  Point CursorPos() override;
+};
+
+}  // namespace tolvex::platform

@@ -1,0 +1,20 @@
+// Choice of the platform back end: the native one, or the simulated one when
+// TOLVEX_PLATFORM=sim. The choice is made once per process and service.
+//
+// With TOLVEX_PLATFORM=sim, TOLVEX_SIM_NATIVE may list services (comma
+// separated, e.g. "toolbar,desktop") that keep their native back end, so an
+// end-to-end test can dock a real bar on a private X display while launching,
+// powering off or dialling stay simulated.
+#pragma once
+
+#include <string_view>
+
+namespace tolvex::platform {
+
+// True when the simulated back end serves the whole platform layer.
+bool IsSimulated();
+
+// True when the simulated back end serves `service`.
+bool IsSimulated(std::string_view service);
+
+}  // namespace tolvex::platform
