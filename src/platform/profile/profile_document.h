@@ -1,0 +1,84 @@
+// One private-profile file in memory, with the look-up and update rules of the
+// platform's INI functions:
+// - section and key names are matched without regard to case and blanks
+//   around them; the first of duplicate sections, and of duplicate keys in a
+//   section, wins;
+// - lines without "=" and ";" comment lines are kept but never match; text
+//   after a NUL byte on a line is ignored;
+// - CR LF, LF and a lone CR all end a line; every line keeps its own ending
+//   and new lines get the ending of the file's first line (LF in a new file);
+// - a new key goes after the last non-blank line of its section, a new
+//   section to the end of the file;
+// - deleting a key removes it (and its duplicates) from the first section of
+//   that name; deleting a section removes every section of that name;
+// - lines that are not changed are written back byte for byte.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace tolvex::platform::profile {
+
+class ProfileDocument {
+ public:
+  // Parses the bytes of a file (UTF-8 when valid, else Windows-1252).
+  static ProfileDocument Parse(std::string_view bytes);
+
+  // The stored value of key in section with the blanks around it removed, or
+  // nothing when the section or key is missing. Quotes are left alone.
+  std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
+  // Names of the sections and of the keys of one section, first of duplicates only.
+  std::vector<std::string> SectionNames() const;
+  std::vector<std::string> KeyNames(std::string_view section) const;
+
+  // Sets a value, written verbatim except that line breaks inside become
+  // blanks and text after a NUL is dropped: neither can be kept on one line.
+  void Set(std::string_view section, std::string_view key, std::string_view value);
+  // Each returns whether anything was removed.
+  bool DeleteKey(std::string_view section, std::string_view key);
+  bool DeleteSection(std::string_view section);
+
+  // The file's bytes: UTF-8, with the byte-order mark when the file had one.
+  std::string Serialize() const;
+
+ private:
+  enum class Kind : std::uint8_t { Other, Header, Entry };
+  enum class Ending : std::uint8_t { None, Lf, CrLf, Cr };
+  struct Line {
+    std::size_t start = 0;  // into text_
+    std::uint32_t length = 0;
+    std::uint32_t split = 0;  // Entry: offset of the "="; Header: of the last "]"
+    std::uint32_t end = 0;    // offset of the first NUL byte, else length
+    Kind kind = Kind::Other;
+    Ending ending = Ending::None;
+  };
+  struct Section {
+    std::vector<Line> lines;  // lines[0] is the header, except in the preamble
+  };
+
+  std::string_view Text(const Line& line) const;
+  std::string_view NameOf(const Line& line) const;
+  std::string_view ValueOf(const Line& line) const;
+  // Stores the text of a line and classifies it.
+  Line MakeLine(std::string_view text);
+  void AddLine(std::string_view text, Ending ending);
+  // Index into sections_ of the first section named `name`, or -1.
+  long FindSection(std::string_view name) const;
+  long FindEntry(const Section& section, std::string_view key) const;
+  void RebuildIndex();
+  // Gives the file's last line an ending before a line is appended after it.
+  void EndLastLine();
+
+  std::string text_;
+  // sections_[0] holds the lines before the first header.
+  std::vector<Section> sections_{Section{}};
+  std::unordered_map<std::string, std::size_t> index_;  // folded name -> first section
+  Ending newLineEnding_ = Ending::Lf;
+  bool byteOrderMark_ = false;
+};
+
+}  // namespace tolvex::platform::profile

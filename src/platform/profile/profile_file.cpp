@@ -1,0 +1,157 @@
+// Whole-file reads and atomic replacement on POSIX systems.
+#include "platform/profile/profile_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <random>
+
+namespace tolvex::platform::profile {
+
+namespace {
+
+FileStamp StampFromStat(const struct stat& st) {
+  FileStamp stamp;
+  stamp.exists = true;
+  stamp.device = st.st_dev;
+  stamp.inode = st.st_ino;
+  stamp.size = st.st_size;
+  stamp.modifiedNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+  return stamp;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<size_t>(written));
+  }
+  return true;
+}
+
+// A symbolic link is followed to the file it names, so the link survives.
+std::string ResolveLink(const std::string& path) {
+  struct stat st;
+  if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+  char resolved[PATH_MAX];
+  return ::realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
+}
+
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Creates the temporary file with mode 0666, so the umask decides what a new
+// file's permissions are, as for any other new file.
+int CreateTemporary(const std::string& target, std::string& name) {
+  static std::atomic<unsigned> counter{0};
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    name = target + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" +
+           std::to_string(random());
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+}  // namespace
+
+FileStamp StampOf(const std::string& path) {
+  struct stat st;
+  if (::stat(path.c_str(), &st) != 0) return {};
+  return StampFromStat(st);
+}
+
+ReadResult ReadWholeFile(const std::string& path, std::size_t limit, std::string& bytes,
+                         FileStamp& stamp) {
+  bytes.clear();
+  stamp = {};
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? ReadResult::Missing : ReadResult::Failed;
+  struct stat st;
+  if (::fstat(fd, &st) != 0) {
+    ::close(fd);
+    return ReadResult::Failed;
+  }
+  stamp = StampFromStat(st);
+  if (!S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return ReadResult::Failed;
+  }
+  if (static_cast<std::uint64_t>(st.st_size) > limit) {
+    ::close(fd);
+    return ReadResult::TooLarge;
+  }
+  bytes.resize(static_cast<size_t>(st.st_size));
+  size_t total = 0;
+  while (true) {
+    if (total == bytes.size()) {
+      // The file may have grown since fstat; read on until its end.
+      if (bytes.size() >= limit + 1) break;
+      bytes.resize(std::min(limit + 1, bytes.size() * 2 + 4096));
+    }
+    const ssize_t n = ::read(fd, bytes.data() + total, bytes.size() - total);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      ::close(fd);
+      bytes.clear();
+      return ReadResult::Failed;
+    }
+    if (n == 0) break;
+    total += static_cast<size_t>(n);
+  }
+  ::close(fd);
+  bytes.resize(total);
+  if (total > limit) {
+    bytes.clear();
+    return ReadResult::TooLarge;
+  }
+  return ReadResult::Ok;
+}
+
+bool ReplaceFile(const std::string& path, std::string_view bytes) {
+  const std::string target = ResolveLink(path);
+  struct stat existing;
+  const bool exists = ::stat(target.c_str(), &existing) == 0;
+  if (exists && !S_ISREG(existing.st_mode)) return false;
+  std::string temporary;
+  const int fd = CreateTemporary(target, temporary);
+  if (fd < 0) return false;
+  bool ok = WriteAll(fd, bytes);
+  if (ok && exists) {
+    ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
+    if (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) {
+      // Giving the file back to its owner needs privileges; without them it
+      // keeps its mode and becomes ours.
+      int ignored = ::fchown(fd, existing.st_uid, existing.st_gid);
+      (void)ignored;
+    }
+  }
+  ok = ok && ::fsync(fd) == 0;
+  ok = (::close(fd) == 0) && ok;
+  ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
+  if (!ok) {
+    ::unlink(temporary.c_str());
+    return false;
+  }
+  // The rename itself reaches the disk only with its folder.
+  const int folder = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder >= 0) {
+    ::fsync(folder);
+    ::close(folder);
+  }
+  return true;
+}
+
+}  // namespace tolvex::platform::profile
