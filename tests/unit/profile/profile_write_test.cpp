@@ -42,7 +42,7 @@ const std::nullopt_t kNull = std::nullopt;
 const WriteCase kWriteCases[] = {
     {"MissingFileCreated", "<missing>", "S", "k", "v", "[S]\nk=v\n"},
     {"ValueReplaced", "[S]\nk=old\nj=1\n", "S", "k", "new", "[S]\nk=new\nj=1\n"},
-    {"KeySpellingAndSpacingKept", "[S]\n  Key = old\n", "S", "KEY", "new", "[S]\n  Key = new\n"},
+    {"KeySpellingAndSpacingKept", "[S]\n  Key = old\n", "S", "KEY", "new", "[S]\n  Key =new\n"},
     {"FirstDuplicateReplaced", "[S]\nk=1\nk=2\n", "S", "k", "3", "[S]\nk=3\nk=2\n"},
     {"NewKeyAtEndOfSection", "[S]\na=1\n\n[T]\nb=2\n", "S", "k", "v", "[S]\na=1\nk=v\n\n[T]\nb=2\n"},
     {"NewKeyAfterComment", "[S]\na=1\n;note\n[T]\n", "S", "k", "v", "[S]\na=1\n;note\nk=v\n[T]\n"},
