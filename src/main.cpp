@@ -1,15 +1,23 @@
-// Program entry: sets the application title, creates the bar window and runs
-// the message loop.
-#include <QApplication>
-#include <QWidget>
+// Program entry: sets the application title, creates the main window and
+// runs the message loop.
+#include <exception>
+
+#include "app/application.h"
+#include "app/error_display.h"
+#include "app/placeholder_window.h"
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+  tolvex::TTolvexApplication app(argc, argv);
   QApplication::setApplicationName("tolvexBar");
   QApplication::setApplicationDisplayName("tolvexBar");
-  QWidget window;
-  window.setWindowTitle("TolvexBar");
-  window.resize(104, 400);
-  window.show();
-  return app.exec();
+  try {
+    tolvex::TwPlaceholder window;
+    window.show();
+    return app.exec();
+  } catch (const std::exception& error) {
+    // An error while the main window is created ends the program after it
+    // is shown.
+    tolvex::ShowErrorMessage(QString::fromUtf8(error.what()));
+    return 1;
+  }
 }

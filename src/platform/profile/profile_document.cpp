@@ -16,7 +16,8 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // structure, and whatever follows a NUL is not part of the text.
 std::string OneLine(std::string_view text) {
   std::string out(text.substr(0, std::min(text.find('\0'), text.size())));
-  std::replace_if(out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+  std::replace_if(
+      out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
   return out;
 }
 

@@ -132,7 +132,8 @@ bool ProfileEngine::EndBatch(const std::string& file, bool commit) {
   bool ok;
   if (entry.discarded) {
     ok = !commit;
-    cache_.erase(found);
+    // Discarded writes leave the document unlike the file.
+    if (entry.pending) cache_.erase(found);
   } else if (!entry.pending) {
     ok = true;
   } else {

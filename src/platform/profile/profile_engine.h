@@ -22,8 +22,7 @@ class ProfileEngine : public IProfile {
   std::string ReadString(const std::string& file, std::string_view section, std::string_view key,
                          std::string_view fallback) override;
   std::vector<std::string> ReadSectionNames(const std::string& file) override;
-  std::vector<std::string> ReadKeyNames(const std::string& file,
-                                        std::string_view section) override;
+  std::vector<std::string> ReadKeyNames(const std::string& file, std::string_view section) override;
   bool WriteString(const std::string& file, std::string_view section,
                    std::optional<std::string_view> key,
                    std::optional<std::string_view> value) override;

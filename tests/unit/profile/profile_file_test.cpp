@@ -103,8 +103,8 @@ TEST(ProfileFile, GarbageGivesDefaults) {
   for (char& c : binary) c = static_cast<char>(random());
   const std::string longLine(4 << 20, 'k');
   const std::string manyNuls(1 << 20, '\0');
-  for (const std::string& garbage : {binary, longLine, "[S]\n" + longLine + "=v", manyNuls,
-                                     std::string(1 << 20, '[')}) {
+  for (const std::string& garbage :
+       {binary, longLine, "[S]\n" + longLine + "=v", manyNuls, std::string(1 << 20, '[')}) {
     ProfileDocument document = ProfileDocument::Parse(garbage);
     EXPECT_FALSE(document.Find("S", "k").has_value());
     document.Set("S", "k", "v");

@@ -71,7 +71,10 @@ const ReadCase kReadCases[] = {
     {"NulBeforeEquals", std::string("[S]\nk\0=v\n", 9), "S", "k", "<default>"},
     {"Utf8", "[S]\nk=Grüße\n", "S", "k", "Grüße"},
     {"Utf8ByteOrderMark", "\xEF\xBB\xBF[S]\nk=v\n", "S", "k", "v"},
-    {"Windows1252", "[S]\nk=Gr\xFC\xDF" "e \x80\n", "S", "k", "Grüße €"},
+    {"Windows1252",
+     "[S]\nk=Gr\xFC\xDF"
+     "e \x80\n",
+     "S", "k", "Grüße €"},
     {"Windows1252Unassigned", "[S]\nk=\x81\n", "S", "k", "\xC2\x81"},
     {"EndOfFileMarkIsBlank", "[S]\nk=v\x1A\n", "S", "k", "v"},
 };

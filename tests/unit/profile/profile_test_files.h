@@ -9,9 +9,7 @@ namespace tolvex::platform::profile {
 
 class TestFiles {
  public:
-  std::string Path(const std::string& name) const {
-    return dir_.path().toStdString() + "/" + name;
-  }
+  std::string Path(const std::string& name) const { return dir_.path().toStdString() + "/" + name; }
   std::string Write(const std::string& name, const std::string& bytes) const {
     QFile file(QString::fromStdString(Path(name)));
     if (file.open(QIODevice::WriteOnly)) file.write(bytes.data(), qint64(bytes.size()));

@@ -44,7 +44,8 @@ const WriteCase kWriteCases[] = {
     {"ValueReplaced", "[S]\nk=old\nj=1\n", "S", "k", "new", "[S]\nk=new\nj=1\n"},
     {"KeySpellingAndSpacingKept", "[S]\n  Key = old\n", "S", "KEY", "new", "[S]\n  Key =new\n"},
     {"FirstDuplicateReplaced", "[S]\nk=1\nk=2\n", "S", "k", "3", "[S]\nk=3\nk=2\n"},
-    {"NewKeyAtEndOfSection", "[S]\na=1\n\n[T]\nb=2\n", "S", "k", "v", "[S]\na=1\nk=v\n\n[T]\nb=2\n"},
+    {"NewKeyAtEndOfSection", "[S]\na=1\n\n[T]\nb=2\n", "S", "k", "v",
+     "[S]\na=1\nk=v\n\n[T]\nb=2\n"},
     {"NewKeyAfterComment", "[S]\na=1\n;note\n[T]\n", "S", "k", "v", "[S]\na=1\n;note\nk=v\n[T]\n"},
     {"NewKeyInFirstDuplicateSection", "[S]\na=1\n[S]\n", "s", "k", "v", "[S]\na=1\nk=v\n[S]\n"},
     {"NewSectionAtEnd", "[S]\na=1\n", "T", "k", "v", "[S]\na=1\n[T]\nk=v\n"},
@@ -63,7 +64,10 @@ const WriteCase kWriteCases[] = {
     {"NullKeyDeletesEveryDuplicate", "[S]\na=1\n[T]\n[S]\nb=2\n", "S", kNull, kNull, "[T]\n"},
     {"DeletingMissingKeyLeavesFileAlone", "[S]\r\n", "S", "k", kNull, "[S]\r\n"},
     {"DeletingInMissingFileCreatesNothing", "<missing>", "S", "k", kNull, "<missing>"},
-    {"Windows1252WrittenAsUtf8", "[S]\nk=Gr\xFC\xDF" "e\n", "S", "j", "1", "[S]\nk=Grüße\nj=1\n"},
+    {"Windows1252WrittenAsUtf8",
+     "[S]\nk=Gr\xFC\xDF"
+     "e\n",
+     "S", "j", "1", "[S]\nk=Grüße\nj=1\n"},
     {"ByteOrderMarkKept", "\xEF\xBB\xBF[S]\n", "S", "k", "v", "\xEF\xBB\xBF[S]\nk=v\n"},
 };
 
