@@ -51,10 +51,11 @@ std::optional<int> ParseIniInteger(const QString& text) {
   const qint64 limit = hex ? 0xFFFFFFFFLL : (negative ? 0x80000000LL : 0x7FFFFFFFLL);
   qint64 value = 0;
   for (; i < text.size(); ++i) {
-    const int digit = text[i].isDigit() ? text[i].digitValue()
-                      : hex             ? QString("abcdef").indexOf(text[i].toLower()) + 10
-                                        : -1;
-    if (digit < 0 || digit >= (hex ? 16 : 10) || text[i].unicode() > 0x7F) return std::nullopt;
+    const char c = text[i].unicode() < 0x80 ? char(text[i].toLower().unicode()) : '\0';
+    const int digit = (c >= '0' && c <= '9')          ? c - '0'
+                      : (hex && c >= 'a' && c <= 'f') ? c - 'a' + 10
+                                                      : -1;
+    if (digit < 0) return std::nullopt;
     value = value * (hex ? 16 : 10) + digit;
     if (value > limit) return std::nullopt;
   }

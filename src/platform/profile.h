@@ -33,7 +33,8 @@ class IProfile {
 
   // Sets `key` to `value`; no value deletes the key, no key deletes the
   // section. A missing file is created (its folder is not). Returns false when
-  // the file could not be written; it is then unchanged.
+  // the file could not be written, or the names or value could not be read
+  // back as written (see ProfileDocument::Set); the file is then unchanged.
   virtual bool WriteString(const std::string& file, std::string_view section,
                            std::optional<std::string_view> key,
                            std::optional<std::string_view> value) = 0;

@@ -21,6 +21,16 @@ std::string OneLine(std::string_view text) {
   return out;
 }
 
+bool StorableName(std::string_view name) {
+  return name.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos &&
+         IsValidUtf8(name);
+}
+
+bool StorableKey(std::string_view key) {
+  return !key.empty() && key.front() != '[' && key.front() != ';' &&
+         key.find('=') == std::string_view::npos && StorableName(key);
+}
+
 }  // namespace
 
 ProfileDocument ProfileDocument::Parse(std::string_view bytes) {
@@ -174,17 +184,18 @@ void ProfileDocument::EndLastLine() {
   }
 }
 
-void ProfileDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
-  const std::string sectionName = OneLine(TrimBlanks(section));
-  const std::string keyName = OneLine(TrimBlanks(key));
+bool ProfileDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
+  const std::string_view sectionName = TrimBlanks(section);
+  const std::string_view keyName = TrimBlanks(key);
+  if (!StorableName(sectionName) || !StorableKey(keyName) || !IsValidUtf8(value)) return false;
   long s = FindSection(sectionName);
   if (s < 0) {
     EndLastLine();
-    AddLine("[" + sectionName + "]", newLineEnding_);
+    AddLine("[" + std::string(sectionName) + "]", newLineEnding_);
     s = static_cast<long>(sections_.size() - 1);
     index_.emplace(FoldCase(sectionName), s);
-    AddLine(keyName + "=" + OneLine(value), newLineEnding_);
-    return;
+    AddLine(std::string(keyName) + "=" + OneLine(value), newLineEnding_);
+    return true;
   }
   Section& target = sections_[s];
   const long e = FindEntry(target, keyName);
@@ -195,15 +206,16 @@ void ProfileDocument::Set(std::string_view section, std::string_view key, std::s
     const Ending ending = line.ending;
     line = MakeLine(text);
     line.ending = ending;
-    return;
+    return true;
   }
   size_t after = target.lines.size();
   while (after > 1 && TrimBlanks(Text(target.lines[after - 1])).empty()) --after;
   Line& previous = target.lines[after - 1];
   if (previous.ending == Ending::None) previous.ending = newLineEnding_;
-  Line line = MakeLine(keyName + "=" + OneLine(value));
+  Line line = MakeLine(std::string(keyName) + "=" + OneLine(value));
   line.ending = newLineEnding_;
   target.lines.insert(target.lines.begin() + static_cast<long>(after), line);
+  return true;
 }
 
 bool ProfileDocument::DeleteKey(std::string_view section, std::string_view key) {

@@ -37,7 +37,10 @@ class ProfileDocument {
 
   // Sets a value, written verbatim except that line breaks inside become
   // blanks and text after a NUL is dropped: neither can be kept on one line.
-  void Set(std::string_view section, std::string_view key, std::string_view value);
+  // Refuses (returns false) what could not be read back as written: text
+  // that is not UTF-8, a section name with a line break or NUL, a key name
+  // that is empty, holds "=", a line break or NUL, or begins with "[" or ";".
+  bool Set(std::string_view section, std::string_view key, std::string_view value);
   // Each returns whether anything was removed.
   bool DeleteKey(std::string_view section, std::string_view key);
   bool DeleteSection(std::string_view section);

@@ -91,8 +91,8 @@ bool ProfileEngine::WriteString(const std::string& file, std::string_view sectio
     changed = entry.document.DeleteSection(section);
   } else if (!value) {
     changed = entry.document.DeleteKey(section, *key);
-  } else {
-    entry.document.Set(section, *key, *value);
+  } else if (!entry.document.Set(section, *key, *value)) {
+    return false;
   }
   bool ok = true;
   if (entry.batchDepth > 0) {

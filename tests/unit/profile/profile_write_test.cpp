@@ -104,5 +104,18 @@ TEST(ProfileWrite, FileTooLargeToReadIsNeverOverwritten) {
   EXPECT_EQ(files.Read("big.ini").size(), big.size() + 8);
 }
 
+TEST(ProfileWrite, RefusesWhatCouldNotBeReadBackAsWritten) {
+  TestFiles files;
+  const std::string path = files.Write("refused.ini", "[S]\nk=1\n");
+  ProfileEngine engine;
+  for (const char* key : {"", "  ", "[T]", ";k", "a=b", "a\nb"}) {
+    EXPECT_FALSE(engine.WriteString(path, "S", std::string_view(key), "v")) << key;
+  }
+  EXPECT_FALSE(engine.WriteString(path, "S\r\nT", "k", "v"));
+  EXPECT_FALSE(engine.WriteString(path, "S", "k", "\xFF"));
+  EXPECT_FALSE(engine.WriteString(path, std::string_view("S\0", 2), "k", "v"));
+  EXPECT_EQ(files.Read("refused.ini"), "[S]\nk=1\n");
+}
+
 }  // namespace
 }  // namespace tolvex::platform::profile
