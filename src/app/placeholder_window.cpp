@@ -14,6 +14,10 @@ TwPlaceholder::TwPlaceholder() {
   platform::SingleInstance().SetActivationHandler([this] { ActivateBar(); });
 }
 
+TwPlaceholder::~TwPlaceholder() {
+  platform::SingleInstance().SetActivationHandler(nullptr);
+}
+
 void TwPlaceholder::ActivateBar() {
   if (isMinimized()) showNormal();
   show();

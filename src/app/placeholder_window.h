@@ -12,6 +12,7 @@ namespace tolvex {
 class TwPlaceholder : public QWidget {
  public:
   TwPlaceholder();
+  ~TwPlaceholder() override;
 
   TtxIniFile& ConfigFile() { return *files_.ConfigFile; }
   TtxIniFile& LayoutFile() { return *files_.LayoutFile; }
