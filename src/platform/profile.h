@@ -24,7 +24,8 @@ class IProfile {
   virtual ~IProfile() = default;
 
   // The value of `key` in `section` with one pair of enclosing quotes (double
-  // or single) removed, or `fallback` when the file, section or key is missing.
+  // or single) removed, or `fallback` without its trailing blanks when the
+  // file, section or key is missing.
   virtual std::string ReadString(const std::string& file, std::string_view section,
                                  std::string_view key, std::string_view fallback) = 0;
   virtual std::vector<std::string> ReadSectionNames(const std::string& file) = 0;

@@ -1,6 +1,8 @@
 // Cache, batches and writes of the private-profile engine.
 #include "platform/profile/profile_engine.h"
 
+#include "platform/profile/profile_text.h"
+
 namespace tolvex::platform::profile {
 
 namespace {
@@ -15,6 +17,11 @@ std::string_view WithoutQuotes(std::string_view value) {
     return value.substr(1, value.size() - 2);
   }
   return value;
+}
+
+std::string_view TrimTrailingBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
 }
 
 }  // namespace
@@ -60,7 +67,8 @@ std::string ProfileEngine::ReadString(const std::string& file, std::string_view 
   std::lock_guard lock(mutex_);
   const Entry& entry = Load(file);
   const std::optional<std::string_view> value = entry.document.Find(section, key);
-  std::string result(value ? WithoutQuotes(*value) : fallback);
+  // As the platform function does, a fallback loses its trailing blanks.
+  std::string result(value ? WithoutQuotes(*value) : TrimTrailingBlanks(fallback));
   EvictUnused();
   return result;
 }

@@ -90,6 +90,12 @@ TEST(ProfileRead, SectionAndKeyNamesListFirstOfDuplicates) {
   EXPECT_TRUE(document.KeyNames("missing").empty());
 }
 
+TEST(ProfileRead, DefaultLosesTrailingBlanks) {
+  TestFiles files;
+  ProfileEngine engine;
+  EXPECT_EQ(engine.ReadString(files.Write("d.ini", "[S]\n"), "S", "k", " d \t "), " d");
+}
+
 TEST(ProfileRead, MissingFileGivesDefaults) {
   ProfileEngine engine;
   EXPECT_EQ(engine.ReadString("/nonexistent/folder/x.ini", "S", "k", "d"), "d");
