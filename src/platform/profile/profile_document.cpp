@@ -35,11 +35,20 @@ bool StorableKey(std::string_view key) {
 
 ProfileDocument ProfileDocument::Parse(std::string_view bytes) {
   ProfileDocument document;
+  std::string text;
   if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
     document.byteOrderMark_ = true;
     bytes.remove_prefix(kByteOrderMark.size());
   }
-  const std::string text = IsValidUtf8(bytes) ? std::string(bytes) : Windows1252ToUtf8(bytes);
+  if (!document.byteOrderMark_ &&
+      (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF")) {
+    // A Unicode file of the other system; it is written back as UTF-8 with
+    // a byte-order mark, so it stays marked as Unicode.
+    document.byteOrderMark_ = true;
+    text = Utf16ToUtf8(bytes.substr(2), bytes[0] == '\xFE');
+  } else {
+    text = IsValidUtf8(bytes) ? std::string(bytes) : Windows1252ToUtf8(bytes);
+  }
   document.text_.reserve(text.size());
   bool endingSeen = false;
   size_t begin = 0;

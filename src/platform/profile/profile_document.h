@@ -25,7 +25,8 @@ namespace tolvex::platform::profile {
 
 class ProfileDocument {
  public:
-  // Parses the bytes of a file (UTF-8 when valid, else Windows-1252).
+  // Parses the bytes of a file: UTF-16 after its byte-order mark, else UTF-8
+  // when valid, else Windows-1252.
   static ProfileDocument Parse(std::string_view bytes);
 
   // The stored value of key in section with the blanks around it removed, or
@@ -45,7 +46,7 @@ class ProfileDocument {
   bool DeleteKey(std::string_view section, std::string_view key);
   bool DeleteSection(std::string_view section);
 
-  // The file's bytes: UTF-8, with the byte-order mark when the file had one.
+  // The file's bytes: UTF-8, with a byte-order mark when the file had one.
   std::string Serialize() const;
 
  private:

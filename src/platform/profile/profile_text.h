@@ -1,6 +1,6 @@
 // Text rules of private-profile files: what counts as a blank, how names are
 // compared (without regard to case) and how the bytes of a file become text
-// (UTF-8 when valid, else Windows-1252).
+// (UTF-8 when valid, else Windows-1252; UTF-16 with a byte-order mark).
 #pragma once
 
 #include <string>
@@ -22,5 +22,8 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 bool IsValidUtf8(std::string_view bytes);
 // Windows-1252 bytes as UTF-8 (the five unassigned bytes map to U+0081 …).
 std::string Windows1252ToUtf8(std::string_view bytes);
+// UTF-16 bytes (little or big endian, without byte-order mark) as UTF-8;
+// unpaired surrogates and an odd last byte become U+FFFD.
+std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian);
 
 }  // namespace tolvex::platform::profile

@@ -76,6 +76,9 @@ const ReadCase kReadCases[] = {
      "e \x80\n",
      "S", "k", "Grüße €"},
     {"Windows1252Unassigned", "[S]\nk=\x81\n", "S", "k", "\xC2\x81"},
+    {"Utf16LittleEndian", std::string("\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0\xFC\0", 18), "S", "k", "ü"},
+    {"Utf16BigEndian", std::string("\xFE\xFF\0[\0S\0]\0\n\0k\0=\xD8\x3D\xDE\x00", 18), "S", "k",
+     "\xF0\x9F\x98\x80"},
     {"EndOfFileMarkIsBlank", "[S]\nk=v\x1A\n", "S", "k", "v"},
 };
 

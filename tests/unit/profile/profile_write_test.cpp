@@ -68,6 +68,8 @@ const WriteCase kWriteCases[] = {
      "[S]\nk=Gr\xFC\xDF"
      "e\n",
      "S", "j", "1", "[S]\nk=Grüße\nj=1\n"},
+    {"Utf16WrittenAsUtf8", std::string("\xFF\xFE[\0S\0]\0\r\0\n\0", 12), "S", "k", "ü",
+     "\xEF\xBB\xBF[S]\r\nk=ü\r\n"},
     {"ByteOrderMarkKept", "\xEF\xBB\xBF[S]\n", "S", "k", "v", "\xEF\xBB\xBF[S]\nk=v\n"},
 };
 
