@@ -4,7 +4,9 @@
 
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
+#include "expect_convert_error.h"
 #include "shared/date_time.h"
 
 namespace tolvex {
@@ -74,26 +76,23 @@ TEST(DateTime, ValuesOutsideTheDateRangeDecodeToZeros) {
   }
 }
 
+// Callers that show errors in the application's error display catch EtxError.
+static_assert(std::is_base_of_v<EtxError, EConvertError>);
+
 TEST(DateTime, ImpossibleDatesAndTimesRaiseTheConversionError) {
   const int dates[][3] = {{2026, 2, 29}, {2026, 13, 1}, {2026, 0, 1},  {2026, 1, 0},
                           {2026, 4, 31}, {0, 1, 1},     {10000, 1, 1}, {-1, 1, 1}};
   for (const auto& d : dates) {
-    try {
-      EncodeDate(d[0], d[1], d[2]);
-      ADD_FAILURE() << d[0] << "-" << d[1] << "-" << d[2];
-    } catch (const EtxError& e) {
-      EXPECT_EQ(e.Message(), QStringLiteral("Ungültiges Argument zum Codieren des Datums"));
-    }
+    ExpectConvertError(
+        [&d] { EncodeDate(d[0], d[1], d[2]); }, kDateError,
+        std::to_string(d[0]) + "-" + std::to_string(d[1]) + "-" + std::to_string(d[2]));
   }
   const int times[][4] = {{24, 0, 0, 0},   {23, 60, 0, 0}, {0, 0, 60, 0},
                           {0, 0, 0, 1000}, {-1, 0, 0, 0},  {0, -1, 0, 0}};
   for (const auto& t : times) {
-    try {
-      EncodeTime(t[0], t[1], t[2], t[3]);
-      ADD_FAILURE() << t[0] << ":" << t[1] << ":" << t[2] << "." << t[3];
-    } catch (const EConvertError& e) {
-      EXPECT_EQ(e.Message(), QStringLiteral("Ungültiges Argument zum Codieren der Uhrzeit"));
-    }
+    ExpectConvertError([&t] { EncodeTime(t[0], t[1], t[2], t[3]); }, kTimeError,
+                       std::to_string(t[0]) + ":" + std::to_string(t[1]) + ":" +
+                           std::to_string(t[2]) + "." + std::to_string(t[3]));
   }
   EXPECT_EQ(EncodeTime(23, 59, 59, 999), 86399999.0 / 86400000.0);
 }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "expect_convert_error.h"
 #include "regional_fixture.h"
 #include "shared/calendar.h"
 #include "shared/date_time_texts.h"
@@ -26,14 +27,8 @@ void ExpectDates(std::initializer_list<TextDateCase> cases) {
 }
 
 void ExpectDateError(std::initializer_list<const char*> texts) {
-  for (const char* text : texts) {
-    try {
-      TextToDate(QString::fromUtf8(text));
-      ADD_FAILURE() << text;
-    } catch (const EConvertError& e) {
-      EXPECT_EQ(e.Message(), QStringLiteral("Ungültiges Argument zum Codieren des Datums"));
-    }
-  }
+  for (const char* text : texts)
+    ExpectConvertError([text] { TextToDate(QString::fromUtf8(text)); }, kDateError, text);
 }
 
 TEST_F(DateTimeTexts, TextToDateReadsDayMonthAndYear) {
@@ -109,14 +104,8 @@ TEST_F(DateTimeTexts, TimeTexts) {
                {" 7 : 5 ", 7, 5}, {"23:59", 23, 59}, {":", 0, 0},   {"x:5", 0, 5}};
   for (const auto& c : cases)
     EXPECT_EQ(HHMMToTime(QString::fromUtf8(c.text)), EncodeTime(c.hour, c.minute, 0, 0)) << c.text;
-  for (const char* text : {"25:00", "24:00", "23:60", "-1:00", "7:-5"}) {
-    try {
-      HHMMToTime(QString::fromUtf8(text));
-      ADD_FAILURE() << text;
-    } catch (const EConvertError& e) {
-      EXPECT_EQ(e.Message(), QStringLiteral("Ungültiges Argument zum Codieren der Uhrzeit"));
-    }
-  }
+  for (const char* text : {"25:00", "24:00", "23:60", "-1:00", "7:-5"})
+    ExpectConvertError([text] { HHMMToTime(QString::fromUtf8(text)); }, kTimeError, text);
 }
 
 TEST_F(DateTimeTexts, TimeSeparatorIsRegionalWhenReadAndFixedWhenWritten) {
