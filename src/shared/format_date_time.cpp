@@ -29,27 +29,32 @@ class TDateTimeFormatter {
         i = end + 1;
         continue;
       }
-      qsizetype count = 1;
-      while (i + count < format.size() && format[i + count] == c) ++count;
       char16_t field = c.unicode();
       if (field >= u'a' && field <= u'z') field -= u'a' - u'A';
-      if (field >= u'A' && field <= u'Z') {
-        if (field == u'M' && lastField == u'H') field = u'N';
-        lastField = field;
-      }
-      if (AppendField(field, count, nested)) {
-        i += count;
-      } else {
+      if (field < u'A' || field > u'Z') {
         AppendCharacter(c);
         ++i;
+        continue;
       }
+      if (field == u'M' && lastField == u'H') field = u'N';
+      // Every letter counts as the field before an "m", known or not.
+      lastField = field;
+      if (!QStringView(u"DMYHNS").contains(QChar(field))) {
+        out_ += c;
+        ++i;
+        continue;
+      }
+      qsizetype count = 1;
+      while (i + count < format.size() && format[i + count] == c) ++count;
+      AppendField(field, count, nested);
+      i += count;
     }
   }
 
   QString Result() && { return std::move(out_); }
 
  private:
-  bool AppendField(char16_t field, qsizetype count, bool nested) {
+  void AppendField(char16_t field, qsizetype count, bool nested) {
     switch (field) {
       case u'D':
         if (count <= 2) {
@@ -61,7 +66,7 @@ class TDateTimeFormatter {
         } else if (!nested) {
           Append(QString::fromStdString(regional_.shortDateFormat), true);
         }
-        return true;
+        return;
       case u'M':
         if (count <= 2) {
           AppendNumber(date_.month, Digits(count));
@@ -69,25 +74,23 @@ class TDateTimeFormatter {
           AppendName(count == 3 ? regional_.shortMonthNames : regional_.longMonthNames,
                      date_.month - 1);
         }
-        return true;
+        return;
       case u'Y':
         if (count <= 2) {
           AppendNumber(date_.year % 100, 2);
         } else {
           AppendNumber(date_.year, 4);
         }
-        return true;
+        return;
       case u'H':
         AppendNumber(time_.hour, Digits(count));
-        return true;
+        return;
       case u'N':
         AppendNumber(time_.minute, Digits(count));
-        return true;
+        return;
       case u'S':
         AppendNumber(time_.second, Digits(count));
-        return true;
-      default:
-        return false;
+        return;
     }
   }
 
