@@ -43,6 +43,7 @@ class TStoredListReader {
   }
 
   QString ReadText() {
+    const qsizetype start = pos_;
     QString result;
     for (++pos_; pos_ < text_.size(); ++pos_) {
       if (text_[pos_] != u'\'') {
@@ -55,6 +56,7 @@ class TStoredListReader {
         return result;
       }
     }
+    pos_ = start;
     Fail(QStringLiteral("unterminated text"));
   }
 
