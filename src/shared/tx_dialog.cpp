@@ -15,8 +15,8 @@ TwTxDialog::TwTxDialog(QWidget* parent, int width, int height) : QDialog(parent)
                     QStringLiteral("DejaVu Sans")});
   font.setPointSize(8);
   setFont(font);
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
+                 Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFixedSize(width, height);
 }
 
