@@ -145,6 +145,9 @@ TwTxAboutForm::TwTxAboutForm(const TAboutLayout& layout, const QString& name,
   icon_ = AddLabel(body, layout.iconName, layout.icon.topLeft());
   icon_->setFixedSize(layout.icon.size());
   icon_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // The first style shows the program's main icon; without one it stays empty.
+  const QIcon mainIcon = QApplication::windowIcon();
+  if (!showsProjectIcon_ && !mainIcon.isNull()) icon_->setPixmap(mainIcon.pixmap(32));
 
   txVersion_ = AddLabel(body, "txVersion", layout.version);
   QFont bold = txVersion_->font();
@@ -221,11 +224,7 @@ TwTolvexAbout::TwTolvexAbout(QWidget* owner)
     : TwTxAboutForm(kVersion1, QStringLiteral("wTolvexAbout"),
                     QStringLiteral("'TwTolvexAbout(wTolvexAbout).Caption: True' "
                                    "( 'Programminformation' 'Program information' )"),
-                    owner) {
-  const QIcon mainIcon = QApplication::windowIcon();
-  if (!mainIcon.isNull())
-    findChild<QLabel*>(QStringLiteral("imAppIcon"))->setPixmap(mainIcon.pixmap(32));
-}
+                    owner) {}
 
 TwTolvexAboutV2::TwTolvexAboutV2(QWidget* owner)
     : TwTxAboutForm(kVersion2, QStringLiteral("wTolvexAboutV2"),

@@ -167,16 +167,16 @@ TwTxMessage::TwTxMessage(QWidget* parent) : TwTxDialog(parent, kWidth, kHeight) 
   // The etched lines lie at the panel's top and bottom edges.
   EtchedLine(pnMessage, "bvTopLine", 0);
   EtchedLine(pnMessage, "bvBottomLine", kMessageHeight - 2);
-  auto* pbIcon = new TKindIcon(pnMessage);
-  pbIcon->setObjectName(QStringLiteral("pbIcon"));
-  pbIcon->setGeometry(8, 12, 32, 32);
-  auto* nbContent = new QStackedWidget(pnMessage);
-  nbContent->setObjectName(QStringLiteral("nbContent"));
-  nbContent->setGeometry(44, 4, 373, 137);
-  auto* pgMessage = new QWidget(nbContent);
-  pgMessage->setObjectName(QStringLiteral("pgMessage"));
-  nbContent->addWidget(pgMessage);
-  txMessage_ = FixedLabel(pgMessage, "txMessage", QRect(8, 12, 353, 109));
+  pbIcon_ = new TKindIcon(pnMessage);
+  pbIcon_->setObjectName(QStringLiteral("pbIcon"));
+  pbIcon_->setGeometry(8, 12, 32, 32);
+  nbContent_ = new QStackedWidget(pnMessage);
+  nbContent_->setObjectName(QStringLiteral("nbContent"));
+  nbContent_->setGeometry(44, 4, 373, 137);
+  pgMessage_ = new QWidget(nbContent_);
+  pgMessage_->setObjectName(QStringLiteral("pgMessage"));
+  nbContent_->addWidget(pgMessage_);
+  txMessage_ = FixedLabel(pgMessage_, "txMessage", QRect(8, 12, 353, 109));
   txMessage_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
   pnButtons_ = new QWidget(this);
@@ -205,8 +205,7 @@ void TwTxMessage::Prepare(const QString& headline, const QString& message, Messa
   BuildButtons(buttons);
   txMessage_->setText(message);
   AlignButtonsRight();
-  findChild<QStackedWidget*>(QStringLiteral("nbContent"))
-      ->setCurrentWidget(findChild<QWidget*>(QStringLiteral("pgMessage")));
+  nbContent_->setCurrentWidget(pgMessage_);
 
   if (x >= 0 && y >= 0) move(PullBackFromRightBottom(QPoint(x, y), OuterSize(*this)));
 
@@ -217,8 +216,8 @@ void TwTxMessage::Prepare(const QString& headline, const QString& message, Messa
   else if (kindIndex < std::size(kHeadlines) && language <= 1)
     txHeadline_->setText(QString::fromUtf8(kHeadlines[kindIndex][language]));
 
-  findChild<TKindIcon*>(QStringLiteral("pbIcon"))
-      ->SetImage(kindIndex < std::size(kIconFiles) ? ilIcons_.value(kindIndex) : QPixmap());
+  static_cast<TKindIcon*>(pbIcon_)->SetImage(
+      kindIndex < std::size(kIconFiles) ? ilIcons_.value(kindIndex) : QPixmap());
 }
 
 void TwTxMessage::BuildButtons(MessageButtons buttons) {

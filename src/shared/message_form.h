@@ -12,6 +12,7 @@
 
 class QLabel;
 class QPushButton;
+class QStackedWidget;
 class QWidget;
 
 namespace tolvex {
@@ -71,6 +72,9 @@ class TwTxMessage : public TwTxDialog {
   QList<QPixmap> ilIcons_;
   QLabel* txHeadline_ = nullptr;
   QLabel* txMessage_ = nullptr;
+  QWidget* pbIcon_ = nullptr;
+  QStackedWidget* nbContent_ = nullptr;
+  QWidget* pgMessage_ = nullptr;
   QWidget* pnButtons_ = nullptr;
   TtxTranslator* translator_ = nullptr;
 };

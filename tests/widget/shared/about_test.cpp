@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QTest>
 
@@ -16,6 +18,7 @@
 #include "shared/modal.h"
 #include "shared/project_info.h"
 #include "shared/tolvexbar_info.h"
+#include "shared/translator_list.h"
 #include "support/qt_printers.h"
 
 namespace tolvex {
@@ -107,6 +110,34 @@ TEST_F(AboutTest, FirstStyleAndEmptyProjectName) {
     EXPECT_EQ(form.windowTitle(), "Programminformation");
     EXPECT_TRUE(form.findChild<QLabel*>("imIcon")->pixmap().isNull());
   });
+}
+
+TEST_F(AboutTest, FirstStyleShowsTheProgramsMainIcon) {
+  QPixmap mainIcon(48, 48);
+  mainIcon.fill(Qt::red);
+  QApplication::setWindowIcon(QIcon(mainIcon));
+  TTxProjectInfo info;
+  ShowAbout(info, [](TwTxAboutForm& form) {
+    EXPECT_EQ(form.findChild<QLabel*>("imAppIcon")->pixmap().size(), QSize(32, 32));
+  });
+  QApplication::setWindowIcon(QIcon());
+}
+
+TEST_F(AboutTest, EnglishTextsForLanguageOne) {
+  TtxTranslatorList::Instance().SetCurrentLanguageIndex(1);
+  QObject owner;
+  TTxProjectInfo* info = CreateTolvexBarInfo(&owner);
+  ShowAbout(*info, [](TwTxAboutForm& form) {
+    EXPECT_EQ(form.windowTitle(), "About tolvexBar");
+    EXPECT_EQ(Text(form, "txFreeware"),
+              "This program is freeware. It may be freely distributed without any restrictions.");
+    EXPECT_TRUE(Text(form, "txCopyright").contains("All rights reserved"));
+  });
+  info->SetAboutDialogStyle(TTxProjectInfoAboutDialogStyle::adVersion1);
+  info->SetProjectName("");
+  ShowAbout(*info,
+            [](TwTxAboutForm& form) { EXPECT_EQ(form.windowTitle(), "Program information"); });
+  TtxTranslatorList::Instance().SetCurrentLanguageIndex(0);
 }
 
 TEST_F(AboutTest, PlacementKeepsFiftyPixelsInsideTheWorkArea) {
