@@ -61,7 +61,7 @@ constexpr int kMessageHeight = 144;
 constexpr QSize kButtonSize(75, 25);
 constexpr int kButtonGap = 8;
 
-struct TButtonSpec {
+struct TButtonRow {
   const char* name;  // of the named string holding the caption
   int result;
   bool isDefault;
@@ -70,7 +70,7 @@ struct TButtonSpec {
 };
 
 // In bit order.
-const TButtonSpec kButtonSpecs[] = {
+const TButtonRow kButtonRows[] = {
     {"BtnYes", mrYes, true, false, 0},
     {"BtnNo", mrNo, false, true, mbCancel},
     {"BtnOk", mrOk, true, true, mbCancel | mbAbort | mbIgnore | mbNoToAll},
@@ -225,17 +225,17 @@ void TwTxMessage::BuildButtons(MessageButtons buttons) {
   buttons_.clear();
   QPushButton* cancel = nullptr;
   int left = kButtonGap;
-  for (std::size_t bit = 0; bit < std::size(kButtonSpecs); ++bit) {
+  for (std::size_t bit = 0; bit < std::size(kButtonRows); ++bit) {
     if (!(buttons & (1u << bit))) continue;
-    const TButtonSpec& spec = kButtonSpecs[bit];
+    const TButtonRow& row = kButtonRows[bit];
     auto* button =
-        new QPushButton(translator_->TranslatedText(QString::fromLatin1(spec.name)), pnButtons_);
+        new QPushButton(translator_->TranslatedText(QString::fromLatin1(row.name)), pnButtons_);
     button->setGeometry(QRect(QPoint(left, 8), kButtonSize));
-    button->setProperty("modalResult", spec.result);
-    if (spec.result == mrNone) button->setProperty("helpContext", helpContext_);
-    if (spec.isDefault) button->setDefault(true);
-    if (spec.cancel && !(buttons & spec.notCancelWith) && !cancel) cancel = button;
-    const int result = spec.result;
+    button->setProperty("modalResult", row.result);
+    if (row.result == mrNone) button->setProperty("helpContext", helpContext_);
+    if (row.isDefault) button->setDefault(true);
+    if (row.cancel && !(buttons & row.notCancelWith) && !cancel) cancel = button;
+    const int result = row.result;
     connect(button, &QPushButton::clicked, this, [this, result] {
       if (result != mrNone) done(result);
     });
