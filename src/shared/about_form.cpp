@@ -179,6 +179,7 @@ TwTxAboutForm::TwTxAboutForm(const TAboutLayout& layout, const QString& name,
   btOk->setObjectName(QStringLiteral("btOk"));
   btOk->setGeometry(QRect(layout.ok, QSize(75, 25)));
   btOk->setDefault(true);
+  btOk->setProperty(kModalResultProperty, int(mrOk));
   btOk->setFocus();
   SetCancelButton(btOk);
   connect(btOk, &QPushButton::clicked, this, [this] { done(mrOk); });

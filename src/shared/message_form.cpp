@@ -231,7 +231,7 @@ void TwTxMessage::BuildButtons(MessageButtons buttons) {
     auto* button =
         new QPushButton(translator_->TranslatedText(QString::fromLatin1(row.name)), pnButtons_);
     button->setGeometry(QRect(QPoint(left, 8), kButtonSize));
-    button->setProperty("modalResult", row.result);
+    button->setProperty(kModalResultProperty, row.result);
     if (row.result == mrNone) button->setProperty("helpContext", helpContext_);
     if (row.isDefault) button->setDefault(true);
     if (row.cancel && !(buttons & row.notCancelWith) && !cancel) cancel = button;

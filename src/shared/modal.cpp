@@ -49,17 +49,31 @@ ModalAnswer AnswerByKey(int key) {
   };
 }
 
-ModalAnswer AnswerByButton(const QString& caption) {
-  return [caption](QDialog& dialog) {
+// Answers by clicking the first button that `matches`.
+ModalAnswer ClickFirst(std::function<bool(const QAbstractButton&)> matches) {
+  return [matches = std::move(matches)](QDialog& dialog) {
     dialog.show();
     for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
-      if (WithoutMnemonics(button->text()) == caption) {
+      if (matches(*button)) {
         button->click();
         break;
       }
     }
     return Outcome(dialog);
   };
+}
+
+ModalAnswer AnswerByButton(const QString& caption) {
+  return ClickFirst([caption](const QAbstractButton& button) {
+    return WithoutMnemonics(button.text()) == caption;
+  });
+}
+
+ModalAnswer AnswerByResult(int result) {
+  return ClickFirst([result](const QAbstractButton& button) {
+    const QVariant value = button.property(kModalResultProperty);
+    return value.isValid() && value.toInt() == result;
+  });
 }
 
 }  // namespace tolvex

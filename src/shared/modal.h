@@ -60,4 +60,12 @@ ModalAnswer AnswerByKey(int key);
 // marks, is `caption`.
 ModalAnswer AnswerByButton(const QString& caption);
 
+// The property by which a dialog's button names the result code it closes
+// the dialog with, so that tests can press it whatever its caption.
+inline constexpr char kModalResultProperty[] = "modalResult";
+
+// Answers as a person clicking the first button whose kModalResultProperty
+// is `result`.
+ModalAnswer AnswerByResult(int result);
+
 }  // namespace tolvex

@@ -83,6 +83,7 @@ TEST_F(MessageDialogTest, EnterEscapeAndButtonsGiveTheirResults) {
       {mbOk | mbIgnore, AnswerByKey(Qt::Key_Escape), kModalStillOpen, "Ok+Ignore Escape"},
       {mbYes, AnswerByKey(Qt::Key_Escape), kModalStillOpen, "Yes Escape"},
       {mbRetry | mbIgnore, AnswerByButton("Wiederholen"), mrRetry, "Retry"},
+      {mbYes | mbNo | mbCancel, AnswerByResult(mrNo), mrNo, "No by its result"},
       {mbRetry | mbIgnore, AnswerByButton("Ignorieren"), mrIgnore, "Ignore"},
       {mbAll, AnswerByButton("Alle"), mrAll, "All"},
       {mbNoToAll, AnswerByButton("Nein für alle"), mrNoToAll, "NoToAll"},
