@@ -1,7 +1,10 @@
-// The modal-dialog hook.
+// The modal-dialog hook and the answers tests give through it.
 #include "shared/modal.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 
 namespace tolvex {
 
@@ -9,6 +12,19 @@ namespace {
 ModalAnswer& Hook() {
   static ModalAnswer hook;
   return hook;
+}
+
+// The result of `dialog` after an answer, or kModalStillOpen.
+int Outcome(QDialog& dialog) {
+  if (!dialog.isVisible()) return dialog.result();
+  dialog.hide();
+  return kModalStillOpen;
+}
+
+QString WithoutMnemonics(QString caption) {
+  caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+  caption.remove(u'&');
+  return caption.replace(u'\x01', u'&');
 }
 }  // namespace
 
@@ -21,6 +37,43 @@ ModalAnswer SetModalAnswer(ModalAnswer answer) {
   ModalAnswer previous = std::move(Hook());
   Hook() = std::move(answer);
   return previous;
+}
+
+ModalAnswer AnswerByKey(int key) {
+  return [key](QDialog& dialog) {
+    dialog.show();
+    QWidget* target = dialog.focusWidget() ? dialog.focusWidget() : &dialog;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    return Outcome(dialog);
+  };
+}
+
+// Answers by clicking the first button that `matches`.
+ModalAnswer ClickFirst(std::function<bool(const QAbstractButton&)> matches) {
+  return [matches = std::move(matches)](QDialog& dialog) {
+    dialog.show();
+    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+      if (matches(*button)) {
+        button->click();
+        break;
+      }
+    }
+    return Outcome(dialog);
+  };
+}
+
+ModalAnswer AnswerByButton(const QString& caption) {
+  return ClickFirst([caption](const QAbstractButton& button) {
+    return WithoutMnemonics(button.text()) == caption;
+  });
+}
+
+ModalAnswer AnswerByResult(int result) {
+  return ClickFirst([result](const QAbstractButton& button) {
+    const QVariant value = button.property(kModalResultProperty);
+    return value.isValid() && value.toInt() == result;
+  });
 }
 
 }  // namespace tolvex
