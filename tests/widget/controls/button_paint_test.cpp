@@ -140,8 +140,8 @@ TEST(TrButtonPaint, DisabledGreysTheImageAndEmbossesTheCaption) {
   const QImage image = button.grab().toImage();
   EXPECT_EQ(button.ButtonState(), TrButton::TButtonState::Disabled);
   EXPECT_TRUE(Where(image, [](const QColor& c) { return c == kMark; }).isEmpty());
-  const QRect greyed = Where(image.copy(2, 6, 16, 16),
-                             [&](const QColor& c) { return c != button.Color(); });
+  const QRect greyed =
+      Where(image.copy(2, 6, 16, 16), [&](const QColor& c) { return c != button.Color(); });
   EXPECT_EQ(greyed, QRect(0, 0, 16, 16)) << "the image is still there, greyed";
   EXPECT_TRUE(Where(image, IsInk).isEmpty());
   const QImage caption = image.copy(20, 0, 80, 25);

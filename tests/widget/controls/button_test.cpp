@@ -104,7 +104,7 @@ TEST_F(ButtonWindow, ReleaseCountsInsideOnTheRowBelowButNotTheColumnRight) {
   };
   // The button is 60 × 25.
   const Case cases[] = {
-      {{59, 24}, true}, {{30, 25}, true},  {{0, 0}, true},    {{60, 12}, false},
+      {{59, 24}, true},  {{30, 25}, true},  {{0, 0}, true},    {{60, 12}, false},
       {{30, 26}, false}, {{-1, 12}, false}, {{30, -1}, false}, {{60, 25}, false},
   };
   for (const Case& c : cases) {
