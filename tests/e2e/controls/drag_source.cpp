@@ -7,10 +7,11 @@
 #include <QDrag>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 #include <cstdio>
+
+#include "announce.h"
 
 namespace {
 
@@ -55,10 +56,6 @@ int main(int argc, char** argv) {
   TSourceWindow window(QApplication::arguments().mid(1));
   window.setGeometry(20, 40, 200, 200);
   window.show();
-  QTimer::singleShot(300, [&window] {
-    const QPoint origin = window.mapToGlobal(QPoint(0, 0));
-    std::printf("ready %d %d\n", origin.x(), origin.y());
-    std::fflush(stdout);
-  });
+  AnnounceWhenShown(window);
   return QApplication::exec();
 }

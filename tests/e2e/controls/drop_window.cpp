@@ -5,9 +5,10 @@
 // With the option "--off" after the file name the target takes no drops.
 #include <QApplication>
 #include <QSaveFile>
-#include <QTimer>
 #include <QWidget>
 #include <cstdio>
+
+#include "announce.h"
 
 #include "controls/file_drag.h"
 
@@ -29,10 +30,6 @@ int main(int argc, char** argv) {
   });
   window.setGeometry(400, 40, 300, 300);
   window.show();
-  QTimer::singleShot(300, [&window] {
-    const QPoint origin = window.mapToGlobal(QPoint(0, 0));
-    std::printf("ready %d %d\n", origin.x(), origin.y());
-    std::fflush(stdout);
-  });
+  AnnounceWhenShown(window);
   return QApplication::exec();
 }

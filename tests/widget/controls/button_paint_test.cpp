@@ -107,13 +107,23 @@ TEST(TrButtonPaint, FollowsTheImageListAndForgetsItWhenDestroyed) {
   EXPECT_TRUE(WhereMark(button).isEmpty());
 }
 
-TEST(TrButtonPaint, CentresTheCaptionRightOfTheImage) {
-  TrButton button;
-  button.resize(100, 40);
-  TtxImageList list(QSize(16, 16));
-  list.Add(Solid(QSize(16, 16)));
-  button.SetImageList(&list);
-  button.SetCaption("Uhr");
+// A button of that height with a 16 × 16 image and the caption "Uhr".
+class CaptionedButton : public ::testing::Test {
+ protected:
+  void Build(int height) {
+    button_.resize(100, height);
+    list_.Add(Solid(QSize(16, 16)));
+    button_.SetImageList(&list_);
+    button_.SetCaption("Uhr");
+  }
+
+  TtxImageList list_{QSize(16, 16)};
+  TrButton button_;
+};
+
+TEST_F(CaptionedButton, CentresTheCaptionRightOfTheImage) {
+  Build(40);
+  TrButton& button = button_;
   const QRect glyphs = Where(button.grab().toImage(), IsInk);
   const int lineHeight = QFontMetrics(button.font()).height();
   const int top = (40 - lineHeight) / 2;
@@ -123,13 +133,9 @@ TEST(TrButtonPaint, CentresTheCaptionRightOfTheImage) {
   EXPECT_LT(glyphs.bottom(), top + lineHeight);
 }
 
-TEST(TrButtonPaint, DisabledGreysTheImageAndEmbossesTheCaption) {
-  TrButton button;
-  button.resize(100, 25);
-  TtxImageList list(QSize(16, 16));
-  list.Add(Solid(QSize(16, 16)));
-  button.SetImageList(&list);
-  button.SetCaption("Uhr");
+TEST_F(CaptionedButton, DisabledGreysTheImageAndEmbossesTheCaption) {
+  Build(25);
+  TrButton& button = button_;
   const QPalette palette = button.palette();
   const QColor light = palette.color(QPalette::Active, QPalette::Light);
   const QColor dark = palette.color(QPalette::Active, QPalette::Dark);
