@@ -149,8 +149,9 @@ void TrButton::TakeActionState() {
 }
 
 void TrButton::Click() {
+  const QPointer<TrButton> alive(this);
   emit Clicked();
-  if (action_) action_->trigger();
+  if (alive && action_) action_->trigger();
 }
 
 bool TrButton::IsUnderCursor() const {
@@ -283,8 +284,9 @@ void TrButton::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TrButton::mouseDoubleClickEvent(QMouseEvent* event) {
+  const QPointer<TrButton> alive(this);
   if (event->button() == Qt::LeftButton && down_) emit DblClicked();
-  mousePressEvent(event);
+  if (alive) mousePressEvent(event);
 }
 
 void TrButton::keyPressEvent(QKeyEvent* event) {
