@@ -142,6 +142,34 @@ TEST_F(FileDragTest, DropOnAChildReachesTheOwnerInItsCoordinates) {
   EXPECT_EQ(drops[0][2].toInt(), 36);
 }
 
+// An owner that takes dragged text itself.
+class TTextTarget : public QWidget {
+ public:
+  int textDrops = 0;
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* event) override {
+    if (event->mimeData()->hasText()) event->acceptProposedAction();
+  }
+  void dropEvent(QDropEvent* event) override {
+    ++textDrops;
+    event->acceptProposedAction();
+  }
+};
+
+TEST(FileDrag, LeavesOtherDragsToTheOwner) {
+  TTextTarget owner;
+  TFileDrag drag(&owner);
+  QSignalSpy drops(&drag, &TFileDrag::OnDrop);
+  QMimeData text;
+  text.setText("Notiz");
+  EXPECT_TRUE(Drops(owner, text, QPoint(1, 1), Qt::CopyAction));
+  EXPECT_EQ(owner.textDrops, 1);
+  EXPECT_TRUE(Drops(owner, *FileData({"/tmp/datei"})));
+  EXPECT_EQ(owner.textDrops, 1);
+  EXPECT_EQ(drops.count(), 1);
+}
+
 TEST(FileDrag, OwnerThatIsNoWidgetNeverAccepts) {
   QObject owner;
   TFileDrag drag(&owner);
