@@ -11,6 +11,8 @@
 #include <QShortcutEvent>
 #include <QTimer>
 
+#include "controls/caption_text.h"
+
 namespace tolvex {
 
 namespace {
@@ -122,8 +124,14 @@ void TrButton::SetCaption(const QString& caption) {
   if (caption == caption_) return;
   caption_ = caption;
   if (shortcutId_ != 0) releaseShortcut(shortcutId_);
-  const QKeySequence accelerator = QKeySequence::mnemonic(caption);
-  shortcutId_ = accelerator.isEmpty() ? 0 : grabShortcut(accelerator);
+  shortcutId_ = 0;
+  const TCaptionMarks marks = ResolveCaptionMarks(caption);
+  // "& " in a file name is no accelerator: Alt+Space belongs to the window menu.
+  if (marks.accelerator >= 0 && !marks.text[marks.accelerator].isSpace()) {
+    const QChar key = marks.text[marks.accelerator].toUpper();
+    shortcutId_ =
+        grabShortcut(QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(key.unicode()))));
+  }
   update();
 }
 

@@ -236,6 +236,12 @@ TEST_F(ButtonWindow, AcceleratorSetsDownAndClicks) {
   a_->SetCaption("Ok");
   QTest::keyClick(window_.get(), Qt::Key_O, Qt::AltModifier);
   EXPECT_EQ(clicksA.count(), 1) << "a changed caption drops the old accelerator";
+  a_->SetCaption("Tom & Jerry");
+  QTest::keyClick(window_.get(), Qt::Key_Space, Qt::AltModifier);
+  EXPECT_EQ(clicksA.count(), 1) << "a space is no accelerator";
+  a_->SetCaption(QString::fromUtf8("&Übersicht"));
+  QTest::keyClick(window_.get(), Qt::Key_Udiaeresis, Qt::AltModifier);
+  EXPECT_EQ(clicksA.count(), 2);
 }
 
 TEST_F(ButtonWindow, DoubleClickIsRaisedOnlyWhileDown) {
