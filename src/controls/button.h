@@ -93,7 +93,10 @@ class TrButton : public QWidget {
   static TrButton* HotButton();
   static QTimer* HoverTimer();
 
-  // Raises Clicked and executes the action, if any.
+  // Raised by a left click released inside the button (the row just below
+  // it counts), by releasing Space and by Alt with the caption's accelerator
+  // (which also sets Down). Raises Clicked and executes the action, if any;
+  // a launcher replaces it with its launch.
   virtual void Click();
 
  signals:
