@@ -1,0 +1,80 @@
+// Theme icons of files and folders.
+#include "platform/linux/linux_theme_icons.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeDatabase>
+#include <QStyle>
+
+namespace tolvex::platform {
+
+namespace {
+
+// A desktop entry larger than this is not read further.
+constexpr qint64 kMaxDesktopEntry = 64 * 1024;
+
+// Without a configured theme (no desktop session, a bare window manager)
+// icons come from the theme every Debian desktop has.
+void EnsureTheme() {
+  static const bool done = [] {
+    if (QIcon::fallbackThemeName().isEmpty() || QIcon::fallbackThemeName() == "hicolor")
+      QIcon::setFallbackThemeName("Adwaita");
+    return true;
+  }();
+  (void)done;
+}
+
+// The value of the Icon key of the "[Desktop Entry]" group of `path`.
+QString DesktopEntryIcon(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray text = file.read(kMaxDesktopEntry);
+  bool inEntry = false;
+  for (const QByteArray& raw : text.split('\n')) {
+    const QByteArray line = raw.trimmed();
+    if (line.startsWith('[')) {
+      inEntry = line == "[Desktop Entry]";
+    } else if (inEntry && line.startsWith("Icon")) {
+      const QByteArray key = line.left(line.indexOf('=')).trimmed();
+      if (key == "Icon") return QString::fromUtf8(line.mid(line.indexOf('=') + 1).trimmed());
+    }
+  }
+  return {};
+}
+
+// An icon named by a desktop entry: a file path or a theme icon name (which
+// some entries wrongly give with an image file's extension).
+QIcon NamedIcon(const QString& name) {
+  if (name.isEmpty()) return {};
+  if (QFileInfo(name).isAbsolute()) {
+    QIcon icon(name);
+    return icon.availableSizes().isEmpty() && !QFileInfo::exists(name) ? QIcon() : icon;
+  }
+  QString themeName = name;
+  for (const char* suffix : {".png", ".svg", ".xpm"})
+    if (themeName.endsWith(QLatin1String(suffix))) themeName.chop(4);
+  return QIcon::fromTheme(themeName);
+}
+
+QIcon GenericIcon(bool folder) {
+  QIcon icon = QIcon::fromTheme(folder ? "folder" : "text-x-generic");
+  if (icon.isNull() && qobject_cast<QApplication*>(QCoreApplication::instance()))
+    icon = QApplication::style()->standardIcon(folder ? QStyle::SP_DirIcon : QStyle::SP_FileIcon);
+  return icon;
+}
+
+}  // namespace
+
+QIcon DesktopIconFor(const QString& path) {
+  EnsureTheme();
+  const QFileInfo info(path);
+  const QMimeType type = QMimeDatabase().mimeTypeForFile(info);
+  QIcon icon;
+  if (type.inherits("application/x-desktop")) icon = NamedIcon(DesktopEntryIcon(path));
+  if (icon.isNull()) icon = QIcon::fromTheme(type.iconName());
+  if (icon.isNull()) icon = QIcon::fromTheme(type.genericIconName());
+  return icon.isNull() ? GenericIcon(info.isDir()) : icon;
+}
+
+}  // namespace tolvex::platform
