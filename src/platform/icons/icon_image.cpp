@@ -88,7 +88,8 @@ std::uint32_t Pixel(const ByteView& bits, std::uint64_t row, int x, int bitCount
     case 8: {
       const std::uint64_t bit = std::uint64_t(x) * std::uint64_t(bitCount);
       const unsigned shift = 8 - bitCount - unsigned(bit % 8);
-      const unsigned index = (bits.U8(std::size_t(row + bit / 8)) >> shift) & ((1u << bitCount) - 1);
+      const unsigned index =
+          (bits.U8(std::size_t(row + bit / 8)) >> shift) & ((1u << bitCount) - 1);
       return index < palette.size() ? palette[index] : Opaque(0, 0, 0);
     }
     case 16: {
@@ -119,8 +120,8 @@ std::optional<ImageInfo> ProbeImage(ByteSource& source, const ImageRef& ref) {
   ImageInfo image{ref, ImageFormat::Dib, int(std::clamp<std::int64_t>(width, 0, kMaxImageSize)),
                   int(std::clamp<std::int64_t>(height, 0, kMaxImageSize)), head.U16(14)};
   if (length < kMinDibHeader || head.U32(0) < kMinDibHeader || head.U32(0) > ref.size ||
-      !SaneSize(width, height) || !KnownBitCount(image.bitCount) ||
-      head.U32(16) != kUncompressed || head.U32(32) > kMaxPalette)
+      !SaneSize(width, height) || !KnownBitCount(image.bitCount) || head.U32(16) != kUncompressed ||
+      head.U32(32) > kMaxPalette)
     return std::nullopt;
   if (!InsideSource(source, ref, Layout(head, image).Mask())) return std::nullopt;
   return image;
@@ -130,8 +131,10 @@ std::optional<ImageInfo> BestImage(const std::vector<ImageInfo>& images, int pix
   // Lower is better: exact, larger, smaller; then nearer; then more colours.
   const auto rank = [pixels](const ImageInfo& image) {
     const int difference = std::max(image.width, image.height) - pixels;
-    return std::make_tuple(difference == 0 ? 0 : difference > 0 ? 1 : 2, std::abs(difference),
-                           -image.bitCount);
+    return std::make_tuple(difference == 0  ? 0
+                           : difference > 0 ? 1
+                                            : 2,
+                           std::abs(difference), -image.bitCount);
   };
   const auto best = std::min_element(
       images.begin(), images.end(),
@@ -166,7 +169,8 @@ IconImage DecodeDib(ByteSource& source, const ImageInfo& image) {
   bool anyAlpha = false;
   for (int y = 0; y < image.height; ++y) {
     // Rows are stored from the bottom up.
-    const std::uint64_t row = layout.Colours() + layout.colourStride * std::uint64_t(image.height - 1 - y);
+    const std::uint64_t row =
+        layout.Colours() + layout.colourStride * std::uint64_t(image.height - 1 - y);
     for (int x = 0; x < image.width; ++x) {
       const std::uint32_t pixel = Pixel(view, row, x, image.bitCount, palette);
       anyAlpha = anyAlpha || (pixel >> 24) != 0;
@@ -177,9 +181,11 @@ IconImage DecodeDib(ByteSource& source, const ImageInfo& image) {
   // 32-bit ones whose alpha is all 0 included, take their transparency from it.
   if (image.bitCount == 32 && anyAlpha) return icon;
   for (int y = 0; y < image.height; ++y) {
-    const std::uint64_t row = layout.Mask() + layout.maskStride * std::uint64_t(image.height - 1 - y);
+    const std::uint64_t row =
+        layout.Mask() + layout.maskStride * std::uint64_t(image.height - 1 - y);
     for (int x = 0; x < image.width; ++x) {
-      std::uint32_t& pixel = icon.pixels[std::size_t(y) * std::size_t(image.width) + std::size_t(x)];
+      std::uint32_t& pixel =
+          icon.pixels[std::size_t(y) * std::size_t(image.width) + std::size_t(x)];
       const bool transparent =
           hasMask && (view.U8(std::size_t(row + unsigned(x) / 8)) & (0x80u >> (x % 8))) != 0;
       pixel = transparent ? 0 : (pixel | 0xFF000000u);

@@ -88,7 +88,8 @@ std::unique_ptr<IconContainer> OpenNeIcons(ByteSource& source) {
     for (std::size_t i = 0; i < count && at + kResourceSize <= table.size();
          ++i, at += kResourceSize) {
       const std::uint16_t id = view.U16(at + 6);
-      const Resource resource{(id & kIntegerId) == 0, std::uint16_t(id & ~kIntegerId),
+      const Resource resource{(id & kIntegerId) == 0,
+                              std::uint16_t(id & ~kIntegerId),
                               {std::uint64_t(view.U16(at)) << shift,
                                std::uint32_t(std::uint64_t(view.U16(at + 2)) << shift)}};
       if (type == kGroupIconType) groups.push_back(resource);

@@ -107,7 +107,8 @@ class PeIcons : public IconContainer {
     std::uint8_t header[kDirectoryHeaderSize];
     if (!Source().Read(at, header, sizeof header)) return {};
     const ByteView head(header);
-    const std::size_t count = std::min<std::size_t>(std::size_t(head.U16(12)) + head.U16(14), limit);
+    const std::size_t count =
+        std::min<std::size_t>(std::size_t(head.U16(12)) + head.U16(14), limit);
     const std::vector<std::uint8_t> table =
         Source().BytesUpTo(at + kDirectoryHeaderSize, count * kDirectoryEntrySize);
     const ByteView view(table);
@@ -163,8 +164,8 @@ std::unique_ptr<IconContainer> OpenPeIcons(ByteSource& source) {
   const std::optional<std::uint16_t> magic = source.U16(optional);
   if (magic != kPe32Magic && magic != kPe32PlusMagic) return nullptr;
 
-  const std::vector<std::uint8_t> table = source.BytesUpTo(
-      optional + coff.U16(16), std::size_t(coff.U16(2)) * kSectionSize);
+  const std::vector<std::uint8_t> table =
+      source.BytesUpTo(optional + coff.U16(16), std::size_t(coff.U16(2)) * kSectionSize);
   const ByteView view(table);
   std::vector<Section> sections(table.size() / kSectionSize);
   for (std::size_t i = 0; i < sections.size(); ++i) {

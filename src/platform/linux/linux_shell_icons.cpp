@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "platform/icons/icon_loader.h"
+#include "platform/linux/linux_icon_image.h"
 #include "platform/linux/linux_shell.h"
 #include "platform/linux/linux_theme_icons.h"
 
@@ -20,40 +21,12 @@ int DevicePixels(int size, double devicePixelRatio) {
   return pixels >= 1 && pixels <= icons::kMaxImageSize ? int(pixels) : 0;
 }
 
-QImage ToQImage(const IconImage& icon) {
-  if (icon.IsNull()) return {};
-  return QImage(reinterpret_cast<const uchar*>(icon.pixels.data()), icon.width, icon.height,
-                icon.width * 4, QImage::Format_ARGB32)
-      .copy();
-}
-
-IconImage FromQImage(const QImage& image) {
-  if (image.isNull()) return {};
-  const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-  IconImage icon;
-  icon.width = argb.width();
-  icon.height = argb.height();
-  icon.pixels.resize(std::size_t(icon.width) * std::size_t(icon.height));
-  for (int y = 0; y < icon.height; ++y) {
-    const auto* line = reinterpret_cast<const std::uint32_t*>(argb.constScanLine(y));
-    std::copy(line, line + icon.width, icon.pixels.begin() + std::ptrdiff_t(y) * icon.width);
-  }
-  return icon;
-}
-
-IconImage DecodePng(std::span<const std::uint8_t> bytes) {
-  QImage image;
-  if (!image.loadFromData(bytes.data(), int(bytes.size()), "PNG")) return {};
-  return FromQImage(image);
-}
-
 // `image` scaled smoothly to fit `pixels` square, centred on a transparent
 // square when it is not square itself.
 IconImage FitTo(const QImage& image, int pixels) {
   if (image.isNull()) return {};
   if (image.width() == pixels && image.height() == pixels) return FromQImage(image);
-  const QImage scaled =
-      image.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  const QImage scaled = image.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
   QImage square(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
   square.fill(Qt::transparent);
   QPainter painter(&square);

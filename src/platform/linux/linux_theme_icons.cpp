@@ -2,9 +2,11 @@
 #include "platform/linux/linux_theme_icons.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
+#include <QStandardPaths>
 #include <QStyle>
 
 namespace tolvex::platform {
@@ -14,10 +16,23 @@ namespace {
 // A desktop entry larger than this is not read further.
 constexpr qint64 kMaxDesktopEntry = 64 * 1024;
 
-// Without a configured theme (no desktop session, a bare window manager)
-// icons come from the theme every Debian desktop has.
+// Without a desktop session (a bare window manager, no platform theme) Qt
+// knows neither a theme nor where themes live: then icons come from the
+// freedesktop folders, and from the theme every Debian desktop has.
 void EnsureTheme() {
   static const bool done = [] {
+    QStringList paths = QIcon::themeSearchPaths();
+    const QStringList shared = QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
+                                                         "icons", QStandardPaths::LocateDirectory);
+    for (const QString& folder : QStringList{QDir::homePath() + "/.icons"} + shared)
+      if (!paths.contains(folder)) paths << folder;
+    QIcon::setThemeSearchPaths(paths);
+    QStringList fallbackPaths = QIcon::fallbackSearchPaths();
+    for (const QString& folder : QStandardPaths::locateAll(
+             QStandardPaths::GenericDataLocation, "pixmaps", QStandardPaths::LocateDirectory))
+      if (!fallbackPaths.contains(folder)) fallbackPaths << folder;
+    QIcon::setFallbackSearchPaths(fallbackPaths);
+    if (QIcon::themeName().isEmpty()) QIcon::setThemeName("hicolor");
     if (QIcon::fallbackThemeName().isEmpty() || QIcon::fallbackThemeName() == "hicolor")
       QIcon::setFallbackThemeName("Adwaita");
     return true;
@@ -71,6 +86,8 @@ QIcon DesktopIconFor(const QString& path) {
   const QFileInfo info(path);
   const QMimeType type = QMimeDatabase().mimeTypeForFile(info);
   QIcon icon;
+  // File managers show folders with the theme's folder icon.
+  if (info.isDir()) icon = QIcon::fromTheme("folder");
   if (type.inherits("application/x-desktop")) icon = NamedIcon(DesktopEntryIcon(path));
   if (icon.isNull()) icon = QIcon::fromTheme(type.iconName());
   if (icon.isNull()) icon = QIcon::fromTheme(type.genericIconName());
