@@ -30,8 +30,9 @@ struct Section {
   std::uint32_t rawOffset = 0;
 };
 
-// One entry of a resource directory. `target` is relative to the resource
-// root; with the high bit it names a subdirectory, else a data entry.
+// One entry of a resource directory: a name or an ID, and a `target`
+// relative to the resource root, with the high bit a subdirectory, else a
+// data entry.
 struct DirectoryEntry {
   bool named = false;
   std::uint16_t id = 0;
@@ -48,86 +49,102 @@ class PeIcons : public IconContainer {
     const std::optional<ImageRef> root = Data(rootAddress, kDirectoryHeaderSize);
     if (!root) return;
     root_ = root->offset;
-    for (const DirectoryEntry& type : Directory(0, SIZE_MAX)) {
-      if (type.named || !(type.target & kHighBit)) continue;
-      if (type.id == kGroupIconResource && groups_.empty()) groups_ = Directory(type.target);
-      if (type.id == kIconResource && !iconDirectory_) iconDirectory_ = type.target;
+    const std::optional<Directory> types = ReadDirectory(0);
+    for (std::size_t i = 0; types && i < types->count; ++i) {
+      const std::optional<DirectoryEntry> type = Entry(*types, i);
+      if (!type) break;
+      if (type->named || !(type->target & kHighBit)) continue;
+      if (type->id == kGroupIconResource && !groups_) groups_ = ReadDirectory(type->target);
+      if (type->id == kIconResource && !icons_) icons_ = ReadDirectory(type->target);
     }
   }
 
-  int Count() const override { return int(groups_.size()); }
+  int Count() const override { return groups_ ? int(groups_->count) : 0; }
 
   std::vector<ImageRef> Images(int index) override {
-    const DirectoryEntry* group = nullptr;
-    if (index >= 0 && std::size_t(index) < groups_.size()) {
-      group = &groups_[std::size_t(index)];
+    if (!groups_) return {};
+    std::optional<DirectoryEntry> group;
+    if (index >= 0 && std::size_t(index) < groups_->count) {
+      group = Entry(*groups_, std::size_t(index));
     } else if (index < 0 && index >= -0xFFFF) {
-      group = FindId(groups_, std::uint16_t(-index));
+      group = FindNumbered(*groups_, std::uint16_t(-index));
     }
-    if (!group) return {};
-    const std::optional<ImageRef> directory = Resource(*group);
+    const std::optional<ImageRef> directory = group ? Resource(*group) : std::nullopt;
     if (!directory) return {};
     const std::vector<std::uint8_t> bytes = Source().BytesUpTo(
         directory->offset,
         std::min<std::size_t>(directory->size, GroupDirectorySize(kMaxImagesPerGroup)));
-    if (!icons_) icons_ = iconDirectory_ ? SortedById(Directory(*iconDirectory_)) : Entries{};
     std::vector<ImageRef> images;
     for (std::uint16_t id : GroupImageIds(bytes)) {
-      const auto found = std::lower_bound(
-          icons_->begin(), icons_->end(), id,
-          [](const DirectoryEntry& entry, std::uint16_t wanted) { return entry.id < wanted; });
-      if (found == icons_->end() || found->id != id) continue;
-      if (const std::optional<ImageRef> image = Resource(*found)) images.push_back(*image);
+      const std::optional<DirectoryEntry> icon = icons_ ? FindNumbered(*icons_, id) : std::nullopt;
+      const std::optional<ImageRef> image = icon ? Resource(*icon) : std::nullopt;
+      if (image) images.push_back(*image);
     }
     return images;
   }
 
  private:
-  using Entries = std::vector<DirectoryEntry>;
+  // A resource directory: where its entries start, how many named entries
+  // come first, how many entries lie inside the file. Entries are read one by
+  // one, so a library of thousands of icons costs no more than a small one.
+  struct Directory {
+    std::uint64_t entries = 0;
+    std::size_t named = 0;
+    std::size_t count = 0;
+  };
 
-  static const DirectoryEntry* FindId(const Entries& entries, std::uint16_t id) {
-    const auto found = std::find_if(entries.begin(), entries.end(), [id](const auto& entry) {
-      return !entry.named && entry.id == id;
-    });
-    return found == entries.end() ? nullptr : &*found;
-  }
-
-  // The numbered entries, sorted by ID; of equal IDs the first one stays first.
-  static Entries SortedById(Entries entries) {
-    std::erase_if(entries, [](const DirectoryEntry& entry) { return entry.named; });
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const auto& a, const auto& b) { return a.id < b.id; });
-    return entries;
-  }
-
-  // The entries of the directory at `target` (high bit ignored) that lie
-  // inside the file, at most `limit` of them.
-  Entries Directory(std::uint32_t target, std::size_t limit = SIZE_MAX) {
+  // The directory at `target` (high bit ignored).
+  std::optional<Directory> ReadDirectory(std::uint32_t target) {
     const std::uint64_t at = root_ + (target & ~kHighBit);
     std::uint8_t header[kDirectoryHeaderSize];
-    if (!Source().Read(at, header, sizeof header)) return {};
+    if (!Source().Read(at, header, sizeof header)) return std::nullopt;
     const ByteView head(header);
-    const std::size_t count =
-        std::min<std::size_t>(std::size_t(head.U16(12)) + head.U16(14), limit);
-    const std::vector<std::uint8_t> table =
-        Source().BytesUpTo(at + kDirectoryHeaderSize, count * kDirectoryEntrySize);
-    const ByteView view(table);
-    Entries entries(table.size() / kDirectoryEntrySize);
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-      const std::uint32_t name = view.U32(i * kDirectoryEntrySize);
-      entries[i] = {(name & kHighBit) != 0, std::uint16_t(name & 0xFFFF),
-                    view.U32(i * kDirectoryEntrySize + 4)};
+    Directory directory{at + kDirectoryHeaderSize, head.U16(12),
+                        std::size_t(head.U16(12)) + head.U16(14)};
+    const std::uint64_t fitting = (Source().Size() - directory.entries) / kDirectoryEntrySize;
+    directory.count = std::size_t(std::min<std::uint64_t>(directory.count, fitting));
+    directory.named = std::min(directory.named, directory.count);
+    return directory;
+  }
+
+  std::optional<DirectoryEntry> Entry(const Directory& directory, std::size_t index) {
+    std::uint8_t bytes[kDirectoryEntrySize];
+    if (index >= directory.count ||
+        !Source().Read(directory.entries + index * kDirectoryEntrySize, bytes, sizeof bytes))
+      return std::nullopt;
+    const ByteView entry(bytes);
+    const std::uint32_t name = entry.U32(0);
+    return DirectoryEntry{(name & kHighBit) != 0, std::uint16_t(name), entry.U32(4)};
+  }
+
+  // The numbered entry `id`, found as the platform finds it: by binary search
+  // among the numbered entries, which modules keep sorted.
+  std::optional<DirectoryEntry> FindNumbered(const Directory& directory, std::uint16_t id) {
+    std::size_t low = directory.named;
+    std::size_t high = directory.count;
+    while (low < high) {
+      const std::size_t middle = low + (high - low) / 2;
+      const std::optional<DirectoryEntry> entry = Entry(directory, middle);
+      if (!entry) return std::nullopt;
+      if (!entry->named && entry->id == id) return entry;
+      if (entry->named || entry->id > id) {
+        high = middle;
+      } else {
+        low = middle + 1;
+      }
     }
-    return entries;
+    return std::nullopt;
   }
 
   // The data of a name entry: its first language's data entry.
   std::optional<ImageRef> Resource(const DirectoryEntry& entry) {
     if (!(entry.target & kHighBit)) return std::nullopt;
-    const Entries languages = Directory(entry.target, 1);
-    if (languages.empty() || (languages[0].target & kHighBit)) return std::nullopt;
+    const std::optional<Directory> languages = ReadDirectory(entry.target);
+    const std::optional<DirectoryEntry> language =
+        languages ? Entry(*languages, 0) : std::nullopt;
+    if (!language || (language->target & kHighBit)) return std::nullopt;
     std::uint8_t data[kDataEntrySize];
-    if (!Source().Read(root_ + languages[0].target, data, sizeof data)) return std::nullopt;
+    if (!Source().Read(root_ + language->target, data, sizeof data)) return std::nullopt;
     const ByteView view(data);
     return Data(view.U32(0), view.U32(4));
   }
@@ -146,9 +163,8 @@ class PeIcons : public IconContainer {
 
   std::vector<Section> sections_;
   std::uint64_t root_ = 0;
-  Entries groups_;
-  std::optional<std::uint32_t> iconDirectory_;
-  std::optional<Entries> icons_;
+  std::optional<Directory> groups_;
+  std::optional<Directory> icons_;
 };
 
 }  // namespace
