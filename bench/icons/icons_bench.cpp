@@ -81,9 +81,8 @@ int main(int argc, char** argv) {
   const std::vector<std::uint8_t> bytes = tolvex::bench::BuildLibrary(library);
   g_library = dir.filePath("large.dll").toStdString();
   QFile file(QString::fromStdString(g_library));
-  if (!file.open(QIODevice::WriteOnly) ||
-      file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) !=
-          qint64(bytes.size()))
+  if (!file.open(QIODevice::WriteOnly) || file.write(reinterpret_cast<const char*>(bytes.data()),
+                                                     qint64(bytes.size())) != qint64(bytes.size()))
     return 1;
   file.close();
   icons::FileSource check(g_library);

@@ -101,7 +101,8 @@ std::vector<std::uint8_t> ResourceSection(const LargeLibrary& library, std::uint
     Writer gw(group);
     gw.U16(2, 1);
     gw.U16(4, std::uint16_t(perGroup));
-    for (std::size_t i = 0; i < perGroup; ++i) gw.U16(6 + i * 14 + 12, std::uint16_t(g * perGroup + i + 1));
+    for (std::size_t i = 0; i < perGroup; ++i)
+      gw.U16(6 + i * 14 + 12, std::uint16_t(g * perGroup + i + 1));
     addResource(at, group);
   }
   section.resize(Align(section.size(), kFileAlignment));

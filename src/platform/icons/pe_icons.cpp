@@ -140,8 +140,7 @@ class PeIcons : public IconContainer {
   std::optional<ImageRef> Resource(const DirectoryEntry& entry) {
     if (!(entry.target & kHighBit)) return std::nullopt;
     const std::optional<Directory> languages = ReadDirectory(entry.target);
-    const std::optional<DirectoryEntry> language =
-        languages ? Entry(*languages, 0) : std::nullopt;
+    const std::optional<DirectoryEntry> language = languages ? Entry(*languages, 0) : std::nullopt;
     if (!language || (language->target & kHighBit)) return std::nullopt;
     std::uint8_t data[kDataEntrySize];
     if (!Source().Read(root_ + language->target, data, sizeof data)) return std::nullopt;

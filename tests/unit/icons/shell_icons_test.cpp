@@ -1,6 +1,7 @@
 // The shell's icon service on Linux: counts and images of program, library
 // and icon files, and the desktop's icons for every other file and folder.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFile>
 #include <QImage>
@@ -43,6 +44,13 @@ class ShellIcons : public ::testing::Test {
 
   std::string Folder() const { return dir_.path().toStdString(); }
 
+  // A named pipe: reading it would wait for a writer for ever.
+  std::string Pipe(const QString& name) {
+    const QByteArray path = dir_.filePath(name).toUtf8();
+    EXPECT_EQ(mkfifo(path.constData(), 0600), 0);
+    return path.toStdString();
+  }
+
   QTemporaryDir dir_;
 };
 
@@ -68,6 +76,7 @@ TEST_F(ShellIcons, CountsTheIconsOfEveryKindOfFile) {
       {Write("empty.ico", ""), 1},
       {Write("app.desktop", "[Desktop Entry]\nType=Application\nName=A\nIcon=folder\n"), 1},
       {Folder(), 1},
+      {Pipe("pipe.exe"), 1},
       {Folder() + "/missing.exe", 0},
       {"", 0},
   };
@@ -105,6 +114,7 @@ TEST_F(ShellIcons, ExtractsIconsAtTheRequestedDevicePixels) {
       {Folder(), 0, 32, 1.0, 32},
       {Folder(), 1, 32, 1.0, 0},
       {Write("notes.txt", "text"), 0, 16, 2.0, 32},
+      {Pipe("pipe.desktop"), 0, 32, 1.0, 32},
       {Folder() + "/missing.ico", 0, 32, 1.0, 0},
   };
   for (const auto& c : cases) {
