@@ -50,13 +50,9 @@ class PeIcons : public IconContainer {
     if (!root) return;
     root_ = root->offset;
     const std::optional<Directory> types = ReadDirectory(0);
-    for (std::size_t i = 0; types && i < types->count; ++i) {
-      const std::optional<DirectoryEntry> type = Entry(*types, i);
-      if (!type) break;
-      if (type->named || !(type->target & kHighBit)) continue;
-      if (type->id == kGroupIconResource && !groups_) groups_ = ReadDirectory(type->target);
-      if (type->id == kIconResource && !icons_) icons_ = ReadDirectory(type->target);
-    }
+    if (!types) return;
+    groups_ = Subdirectory(*types, kGroupIconResource);
+    icons_ = Subdirectory(*types, kIconResource);
   }
 
   int Count() const override { return groups_ ? int(groups_->count) : 0; }
@@ -134,6 +130,13 @@ class PeIcons : public IconContainer {
       }
     }
     return std::nullopt;
+  }
+
+  // The subdirectory of the numbered entry `id` of `directory`.
+  std::optional<Directory> Subdirectory(const Directory& directory, std::uint16_t id) {
+    const std::optional<DirectoryEntry> entry = FindNumbered(directory, id);
+    if (!entry || !(entry->target & kHighBit)) return std::nullopt;
+    return ReadDirectory(entry->target);
   }
 
   // The data of a name entry: its first language's data entry.
