@@ -1,7 +1,7 @@
 // A large PE library of icons, written from scratch.
 #include "large_library.h"
 
-#include <cstdio>
+#include <stdexcept>
 
 namespace tolvex::bench {
 
@@ -19,21 +19,18 @@ std::uint32_t Align(std::uint64_t value, std::uint32_t alignment) {
 class Writer {
  public:
   explicit Writer(std::vector<std::uint8_t>& bytes) : bytes_(bytes) {}
+  // The bytes must already be there.
   void U16(std::size_t at, std::uint16_t v) {
-    Grow(at + 2);
-    bytes_[at] = std::uint8_t(v);
-    bytes_[at + 1] = std::uint8_t(v >> 8);
+    bytes_.at(at) = std::uint8_t(v);
+    bytes_.at(at + 1) = std::uint8_t(v >> 8);
   }
   void U32(std::size_t at, std::uint32_t v) {
     U16(at, std::uint16_t(v));
     U16(at + 2, std::uint16_t(v >> 16));
   }
   void Block(std::size_t at, const std::vector<std::uint8_t>& block) {
-    Grow(at + block.size());
+    if (at + block.size() > bytes_.size()) throw std::out_of_range("block");
     std::copy(block.begin(), block.end(), bytes_.begin() + std::ptrdiff_t(at));
-  }
-  void Grow(std::size_t size) {
-    if (bytes_.size() < size) bytes_.resize(size);
   }
 
  private:
@@ -59,6 +56,10 @@ std::vector<std::uint8_t> ResourceSection(const LargeLibrary& library, std::uint
   const std::size_t dataEntries = languages + (icons + groups) * 24;
   const std::size_t names = dataEntries + (icons + groups) * 16;
   std::size_t data = names + std::size_t(library.namedGroups) * 20;
+  std::size_t imageBytes = 0;
+  for (const auto& image : library.images) imageBytes += Align(image.size(), 8);
+  const std::size_t groupBytes = Align(6 + perGroup * 14, 8);
+  section.resize(data + groups * (imageBytes + groupBytes));
 
   std::size_t entry = directory(root, 0, 2);
   w.U32(entry, 3);
@@ -88,11 +89,12 @@ std::vector<std::uint8_t> ResourceSection(const LargeLibrary& library, std::uint
   for (std::size_t g = 0; g < groups; ++g) {
     const std::size_t at = entry + g * 8;
     if (g < std::size_t(library.namedGroups)) {
-      char name[9];
-      std::snprintf(name, sizeof name, "ICON%04zu", g);
+      const std::string number = std::to_string(10000 + g);
+      const std::string name = "ICON" + number.substr(number.size() - 4);
       const std::size_t string = names + g * 20;
-      w.U16(string, 8);
-      for (int c = 0; c < 8; ++c) w.U16(string + 2 + std::size_t(c) * 2, std::uint8_t(name[c]));
+      w.U16(string, std::uint16_t(name.size()));
+      for (std::size_t c = 0; c < name.size(); ++c)
+        w.U16(string + 2 + c * 2, std::uint8_t(name[c]));
       w.U32(at, kSubdirectory | std::uint32_t(string));
     } else {
       w.U32(at, std::uint32_t(g - std::size_t(library.namedGroups) + 1));
@@ -105,7 +107,7 @@ std::vector<std::uint8_t> ResourceSection(const LargeLibrary& library, std::uint
       gw.U16(6 + i * 14 + 12, std::uint16_t(g * perGroup + i + 1));
     addResource(at, group);
   }
-  section.resize(Align(section.size(), kFileAlignment));
+  section.resize(Align(data, kFileAlignment));
   return section;
 }
 

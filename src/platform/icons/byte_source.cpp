@@ -50,6 +50,9 @@ FileSource::FileSource(const std::string& path) {
       std::u8string(reinterpret_cast<const char8_t*>(path.data()), path.size()));
   std::error_code error;
   if (!std::filesystem::is_regular_file(native, error)) return;
+  // Reads are few and small and jump about the file: a read buffer would
+  // only copy bytes that are never used.
+  file_.rdbuf()->pubsetbuf(nullptr, 0);
   file_.open(native, std::ios::binary);
   if (!file_) return;
   file_.seekg(0, std::ios::end);
