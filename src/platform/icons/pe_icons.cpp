@@ -26,8 +26,17 @@ constexpr std::uint32_t kHighBit = 0x80000000;
 
 struct Section {
   std::uint32_t address = 0;
+  std::uint32_t virtualSize = 0;
   std::uint32_t rawSize = 0;
   std::uint32_t rawOffset = 0;
+
+  // Whether address `at` lies in the section's memory and in its file bytes.
+  // A section's file bytes may be padded beyond its memory size, into the
+  // addresses of the next section.
+  bool Holds(std::uint32_t at) const {
+    const std::uint32_t extent = virtualSize != 0 ? virtualSize : rawSize;
+    return at >= address && at - address < extent && at - address < rawSize;
+  }
 };
 
 // One entry of a resource directory: a name or an ID, and a `target`
@@ -155,7 +164,7 @@ class PeIcons : public IconContainer {
   // cut to the part the file holds.
   std::optional<ImageRef> Data(std::uint32_t address, std::uint32_t size) const {
     for (const Section& section : sections_) {
-      if (address < section.address || address - section.address >= section.rawSize) continue;
+      if (!section.Holds(address)) continue;
       const std::uint32_t into = address - section.address;
       return ImageRef{std::uint64_t(section.rawOffset) + into,
                       std::min(size, section.rawSize - into)};
@@ -188,7 +197,7 @@ std::unique_ptr<IconContainer> OpenPeIcons(ByteSource& source) {
   std::vector<Section> sections(table.size() / kSectionSize);
   for (std::size_t i = 0; i < sections.size(); ++i) {
     const std::size_t at = i * kSectionSize;
-    sections[i] = {view.U32(at + 12), view.U32(at + 16), view.U32(at + 20)};
+    sections[i] = {view.U32(at + 12), view.U32(at + 8), view.U32(at + 16), view.U32(at + 20)};
   }
   auto icons = std::make_unique<PeIcons>(source, std::move(sections));
 

@@ -69,20 +69,41 @@ TEST(HostileIcons, CorruptedCopiesStaySafe) {
   }
 }
 
-// The file offset of the resource root of a PE fixture.
-std::size_t PeResourceRoot(const Bytes& pe) {
+// The section table of a PE fixture and the address of its resources.
+struct PeSections {
+  std::size_t table = 0;
+  std::size_t count = 0;
+  std::uint32_t resources = 0;
+};
+
+PeSections Sections(const Bytes& pe) {
   const std::size_t header = Get32(pe, 0x3C);
   const std::size_t optional = header + 24;
   const bool plus = ByteView(pe).U16(optional) == 0x20B;
-  const std::uint32_t address = Get32(pe, optional + (plus ? 112 : 96) + 16);
-  const std::size_t sections = optional + ByteView(pe).U16(header + 20);
-  for (std::size_t s = 0; s < ByteView(pe).U16(header + 6); ++s) {
-    const std::size_t at = sections + s * 40;
+  return {optional + ByteView(pe).U16(header + 20), ByteView(pe).U16(header + 6),
+          Get32(pe, optional + (plus ? 112 : 96) + 16)};
+}
+
+// The file offset of the resource root of a PE fixture.
+std::size_t PeResourceRoot(const Bytes& pe) {
+  const PeSections sections = Sections(pe);
+  for (std::size_t s = 0; s < sections.count; ++s) {
+    const std::size_t at = sections.table + s * 40;
     const std::uint32_t start = Get32(pe, at + 12);
-    if (address >= start && address - start < Get32(pe, at + 16))
-      return Get32(pe, at + 20) + (address - start);
+    if (sections.resources >= start && sections.resources - start < Get32(pe, at + 16))
+      return Get32(pe, at + 20) + (sections.resources - start);
   }
   return 0;
+}
+
+// Sections before the resources claim file bytes that reach far beyond
+// their memory, over the resources' addresses.
+void PadSectionsBeforeResources(Bytes& pe) {
+  const PeSections sections = Sections(pe);
+  for (std::size_t s = 0; s < sections.count; ++s) {
+    const std::size_t at = sections.table + s * 40;
+    if (Get32(pe, at + 12) < sections.resources) Put32(pe, at + 16, 0x10000000);
+  }
 }
 
 TEST(HostileIcons, HostileFieldsGiveNoIconsOrTheSoundOnes) {
@@ -121,6 +142,8 @@ TEST(HostileIcons, HostileFieldsGiveNoIconsOrTheSoundOnes) {
        false, 0, 0},
       {"pe: 65535 sections", "icons32.dll", [](Bytes& b) { Put16(b, Get32(b, 0x3C) + 6, 0xFFFF); },
        true, -1, -1},
+      {"pe: padded sections before the resources", "icons32.dll", PadSectionsBeforeResources, true,
+       6, 4},
       {"pe: section table beyond the end", "icons64.dll",
        [](Bytes& b) { Put16(b, Get32(b, 0x3C) + 20, 0xFFFF); }, true, 0, 0},
       {"pe: 65535 type entries", "icons64.dll",
@@ -149,7 +172,9 @@ TEST(HostileIcons, HostileFieldsGiveNoIconsOrTheSoundOnes) {
     const ExerciseOutcome outcome = ExerciseIcons(OpenIcons, bytes, DecodePng);
     EXPECT_EQ(outcome.recognised, c.recognised);
     EXPECT_EQ(outcome.undecodable, 0);
-    if (c.count >= 0) EXPECT_EQ(outcome.count, c.count);
+    if (c.count >= 0) {
+      EXPECT_EQ(outcome.count, c.count);
+    }
     if (c.firstImages >= 0 && outcome.recognised) {
       MemorySource source(bytes);
       EXPECT_EQ(IconImages(*OpenIcons(source), 0).size(), std::size_t(c.firstImages));
