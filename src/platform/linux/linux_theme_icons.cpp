@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QMimeDatabase>
 #include <QStandardPaths>
 #include <QStyle>
@@ -62,10 +63,7 @@ QString DesktopEntryIcon(const QString& path) {
 // some entries wrongly give with an image file's extension).
 QIcon NamedIcon(const QString& name) {
   if (name.isEmpty()) return {};
-  if (QFileInfo(name).isAbsolute()) {
-    QIcon icon(name);
-    return icon.availableSizes().isEmpty() && !QFileInfo::exists(name) ? QIcon() : icon;
-  }
+  if (QFileInfo(name).isAbsolute()) return QImageReader(name).canRead() ? QIcon(name) : QIcon();
   QString themeName = name;
   for (const char* suffix : {".png", ".svg", ".xpm"})
     if (themeName.endsWith(QLatin1String(suffix))) themeName.chop(4);

@@ -124,7 +124,9 @@ TEST_F(ShellIcons, ExtractsIconsAtTheRequestedDevicePixels) {
     EXPECT_EQ(image.width, c.pixels);
     EXPECT_EQ(image.height, c.pixels);
     EXPECT_EQ(image.pixels.size(), std::size_t(c.pixels * c.pixels));
-    if (c.pixels) EXPECT_FALSE(AllTransparent(image));
+    if (c.pixels) {
+      EXPECT_FALSE(AllTransparent(image));
+    }
   }
 }
 
@@ -163,9 +165,12 @@ TEST_F(ShellIcons, DesktopEntriesShowTheIconTheyName) {
   // An icon that exists nowhere gives the icon of desktop entries.
   const IconImage unknown = Shell().ExtractIcon(entry("unknown.desktop", "no-such-icon-x"), 0, 32);
   const IconImage missingFile = Shell().ExtractIcon(entry("gone.desktop", "/gone/x.png"), 0, 32);
+  const IconImage notAnImage =
+      Shell().ExtractIcon(entry("text.desktop", Write("a.txt", "text")), 0, 32);
   EXPECT_FALSE(unknown.IsNull());
   EXPECT_NE(unknown.pixels, byName.pixels);
   EXPECT_EQ(missingFile.pixels, unknown.pixels);
+  EXPECT_EQ(notAnImage.pixels, unknown.pixels);
 }
 
 }  // namespace
