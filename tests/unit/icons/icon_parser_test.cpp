@@ -73,7 +73,9 @@ TEST(IconParser, DibPixelsMatchTheOracle) {
         for (int x = 0; x < actual.width(); ++x) {
           const QRgb a = actual.pixel(x, y), e = expected.pixel(x, y);
           ASSERT_EQ(qAlpha(a), qAlpha(e)) << x << "," << y;
-          if (qAlpha(e) != 0) ASSERT_EQ(a & 0xFFFFFF, e & 0xFFFFFF) << x << "," << y;
+          if (qAlpha(e) != 0) {
+            ASSERT_EQ(a & 0xFFFFFF, e & 0xFFFFFF) << x << "," << y;
+          }
         }
       }
       ++compared;
