@@ -12,8 +12,13 @@ namespace tolvex::platform {
 // The show command of an "open": 1 normal window, 2 minimised, 3 maximised.
 enum ShowCommand : int { ShowNormal = 1, ShowMinimized = 2, ShowMaximized = 3 };
 
+// The sizes of the shell's large and small icons at a device pixel ratio of 1.
+inline constexpr int kLargeIconSize = 32;
+inline constexpr int kSmallIconSize = 16;
+
 // One icon image: `pixels` holds width × height values 0xAARRGGBB
-// (not premultiplied), row by row from the top.
+// (not premultiplied), row by row from the top; the layout of a
+// QImage::Format_ARGB32 image with width × 4 bytes per line.
 struct IconImage {
   int width = 0;
   int height = 0;
@@ -30,11 +35,18 @@ class IShell {
   virtual bool Open(const std::string& target, const std::string& parameters,
                     const std::string& workingDir, int showCommand) = 0;
 
-  // How many icons `file` holds (0 when none can be had).
+  // How many icons `file` holds: the icon groups of a program or library,
+  // 1 for an icon file and for any other existing file or folder (it shows
+  // the desktop's icon for its type), 0 when it does not exist or is a
+  // program or library without icons.
   virtual int IconCount(const std::string& file) = 0;
-  // Icon `index` of `file`, in the image that best fits `size` pixels square;
-  // a null image when there is none.
-  virtual IconImage ExtractIcon(const std::string& file, int index, int size) = 0;
+  // Icon `index` of `file` (a negative index names the icon group whose
+  // resource ID is -index) drawn `size` pixels square on a screen with
+  // `devicePixelRatio`: the image is size × devicePixelRatio pixels square,
+  // made from the stored image that fits that best. A null image when there
+  // is no such icon.
+  virtual IconImage ExtractIcon(const std::string& file, int index, int size,
+                                double devicePixelRatio = 1.0) = 0;
 
   // The user's application-data folder (no trailing "/"); it may not exist.
   virtual std::string AppDataFolder() = 0;

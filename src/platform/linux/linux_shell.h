@@ -11,7 +11,8 @@ class LinuxShell : public IShell {
   bool Open(const std::string& target, const std::string& parameters, const std::string& workingDir,
             int showCommand) override;
   int IconCount(const std::string& file) override;
-  IconImage ExtractIcon(const std::string& file, int index, int size) override;
+  IconImage ExtractIcon(const std::string& file, int index, int size,
+                        double devicePixelRatio = 1.0) override;
   std::string AppDataFolder() override;
   std::string ProgramFile() override;
 };

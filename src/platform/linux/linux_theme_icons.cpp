@@ -1,0 +1,95 @@
+// Theme icons of files and folders.
+#include "platform/linux/linux_theme_icons.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QMimeDatabase>
+#include <QStandardPaths>
+#include <QStyle>
+
+namespace tolvex::platform {
+
+namespace {
+
+// A desktop entry larger than this is not read further.
+constexpr qint64 kMaxDesktopEntry = 64 * 1024;
+
+// Without a desktop session (a bare window manager, no platform theme) Qt
+// knows neither a theme nor where themes live: then icons come from the
+// freedesktop folders, and from the theme every Debian desktop has.
+void EnsureTheme() {
+  static const bool done = [] {
+    QStringList paths = QIcon::themeSearchPaths();
+    const QStringList shared = QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
+                                                         "icons", QStandardPaths::LocateDirectory);
+    for (const QString& folder : QStringList{QDir::homePath() + "/.icons"} + shared)
+      if (!paths.contains(folder)) paths << folder;
+    QIcon::setThemeSearchPaths(paths);
+    QStringList fallbackPaths = QIcon::fallbackSearchPaths();
+    for (const QString& folder : QStandardPaths::locateAll(
+             QStandardPaths::GenericDataLocation, "pixmaps", QStandardPaths::LocateDirectory))
+      if (!fallbackPaths.contains(folder)) fallbackPaths << folder;
+    QIcon::setFallbackSearchPaths(fallbackPaths);
+    if (QIcon::themeName().isEmpty()) QIcon::setThemeName("hicolor");
+    if (QIcon::fallbackThemeName().isEmpty() || QIcon::fallbackThemeName() == "hicolor")
+      QIcon::setFallbackThemeName("Adwaita");
+    return true;
+  }();
+  (void)done;
+}
+
+// The value of the Icon key of the "[Desktop Entry]" group of `path`.
+QString DesktopEntryIcon(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray text = file.read(kMaxDesktopEntry);
+  bool inEntry = false;
+  for (const QByteArray& raw : text.split('\n')) {
+    const QByteArray line = raw.trimmed();
+    if (line.startsWith('[')) {
+      inEntry = line == "[Desktop Entry]";
+    } else if (inEntry && line.startsWith("Icon")) {
+      const QByteArray key = line.left(line.indexOf('=')).trimmed();
+      if (key == "Icon") return QString::fromUtf8(line.mid(line.indexOf('=') + 1).trimmed());
+    }
+  }
+  return {};
+}
+
+// An icon named by a desktop entry: a file path or a theme icon name (which
+// some entries wrongly give with an image file's extension).
+QIcon NamedIcon(const QString& name) {
+  if (name.isEmpty()) return {};
+  if (QFileInfo(name).isAbsolute()) return QImageReader(name).canRead() ? QIcon(name) : QIcon();
+  QString themeName = name;
+  for (const char* suffix : {".png", ".svg", ".xpm"})
+    if (themeName.endsWith(QLatin1String(suffix))) themeName.chop(4);
+  return QIcon::fromTheme(themeName);
+}
+
+QIcon GenericIcon(bool folder) {
+  QIcon icon = QIcon::fromTheme(folder ? "folder" : "text-x-generic");
+  if (icon.isNull() && qobject_cast<QApplication*>(QCoreApplication::instance()))
+    icon = QApplication::style()->standardIcon(folder ? QStyle::SP_DirIcon : QStyle::SP_FileIcon);
+  return icon;
+}
+
+}  // namespace
+
+QIcon DesktopIconFor(const QString& path) {
+  EnsureTheme();
+  const QFileInfo info(path);
+  const QMimeType type = QMimeDatabase().mimeTypeForFile(info);
+  QIcon icon;
+  // File managers show folders with the theme's folder icon.
+  if (info.isDir()) icon = QIcon::fromTheme("folder");
+  if (type.inherits("application/x-desktop")) icon = NamedIcon(DesktopEntryIcon(path));
+  if (icon.isNull()) icon = QIcon::fromTheme(type.iconName());
+  if (icon.isNull()) icon = QIcon::fromTheme(type.genericIconName());
+  return icon.isNull() ? GenericIcon(info.isDir()) : icon;
+}
+
+}  // namespace tolvex::platform
