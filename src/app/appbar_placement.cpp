@@ -1,0 +1,231 @@
+// TAppBar: the shell's messages, placement at an edge or floating, the
+// window's styles and its rectangle.
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+
+#include "app/appbar.h"
+#include "platform/desktop.h"
+#include "shared/modal.h"
+
+namespace tolvex {
+
+using platform::Desktop;
+using platform::DesktopToolbar;
+using platform::ToolbarZOrder;
+
+TAppBarEdge TAppBar::CurrentEdge() const {
+  return FMovingEdge != abeUnknown ? FMovingEdge : FEdge;
+}
+
+void TAppBar::RefreshPlacement() {
+  PlaceAtEdge(CurrentEdge());
+}
+
+void TAppBar::PositionChanged() {
+  if (CurrentEdge() != abeFloat && !FAutoHide) RefreshPlacement();
+}
+
+void TAppBar::FullScreenAppChanged(bool open) {
+  FFullScreenApp = open;
+  RefreshPlacement();
+}
+
+void TAppBar::WindowsArranged(bool /*starting*/) {}
+
+void TAppBar::AutoHideRefused() {
+  QMessageBox box(QMessageBox::Information, QApplication::applicationDisplayName(),
+                  "There is already an auto hidden window on this edge.\n\r"
+                  "Only one auto hidden window is allowed on each edge.",
+                  QMessageBox::Ok, this);
+  ExecModal(box);
+}
+
+void TAppBar::ApplyEdgeStyle(bool duringMove, TAppBarEdge edge) {
+  if (!Desktop().FullWindowDrag() && duringMove) return;
+  if (edge == abeFloat) {
+    ModifyStyle(this, gwlStyle, swpFrameChanged, wsCaption | wsSysMenu, 0);
+  } else {
+    ModifyStyle(this, gwlStyle, swpFrameChanged, 0, wsCaption | wsSysMenu);
+  }
+}
+
+bool TAppBar::ModifyStyle(TAppBar* window, TStyleIndex index, unsigned swpFlags, unsigned add,
+                          unsigned remove) {
+  unsigned& word = index == gwlStyle ? window->FStyle : window->FExStyle;
+  const unsigned style = (word & ~remove) | add;
+  if (style == word) return false;
+  word = style;
+  // The frame-changed repositioning: the platform redraws the frame with or
+  // without caption.
+  if (swpFlags != 0 && index == gwlStyle) {
+    DesktopToolbar().SetCaption(window->Handle(), (style & wsCaption) == wsCaption);
+  }
+  return true;
+}
+
+std::uintptr_t TAppBar::AppBarMessage(TAppBarMessage message, TAppBarEdge edge, TRect* rect,
+                                      bool copyBack, std::intptr_t parameter) {
+  platform::IDesktopToolbar& shell = DesktopToolbar();
+  const platform::WindowId window = Handle();
+  TRect data = rect != nullptr ? *rect : TRect{};
+  std::uintptr_t result = 1;
+  switch (message) {
+    case abmNew: {
+      QPointer<TAppBar> self(this);
+      result = shell.New(window, [self](int notification, bool flag) {
+        if (self) self->ShellCallback(notification, flag);
+      });
+      break;
+    }
+    case abmRemove:
+      result = shell.Remove(window);
+      break;
+    case abmQueryPos:
+      shell.QueryPos(window, edge, data);
+      break;
+    case abmSetPos:
+      shell.SetPos(window, edge, data);
+      break;
+    case abmActivate:
+      shell.Activate(window);
+      break;
+    case abmGetAutoHideBar:
+      result = shell.GetAutoHideBar(edge);
+      break;
+    case abmSetAutoHideBar:
+      result = shell.SetAutoHideBar(window, edge, parameter != 0);
+      break;
+    case abmWindowPosChanged:
+      shell.WindowPosChanged(window);
+      break;
+  }
+  if (copyBack && rect != nullptr) *rect = data;
+  return result;
+}
+
+void TAppBar::PlaceAtEdge(TAppBarEdge value) {
+  const TAppBarEdge autoHideEdge = AutoHideEdge();
+  if (autoHideEdge <= abeBottom) AppBarMessage(abmSetAutoHideBar, autoHideEdge, nullptr, false, 0);
+  FEdge = value;
+  if (value == abeUnknown) {
+    AppBarMessage(abmRemove, abeFloat);
+  } else if (value == abeFloat) {
+    TRect none;
+    AppBarMessage(abmSetPos, abeFloat, &none);
+    SetWindowRect(FFloatRect);
+  } else {
+    if (FAutoHide && AppBarMessage(abmSetAutoHideBar, value, nullptr, false, 1) == 0) {
+      FAutoHide = false;
+      AutoHideRefused();
+    }
+    TRect r;
+    DockRect(value, r);
+    if (FAutoHide) {
+      TRect none;
+      AppBarMessage(abmSetPos, abeLeft, &none);
+    } else {
+      AppBarMessage(abmSetPos, value, &r, true);
+    }
+    AutoHideRect(FAutoHideShown, r);
+    SlideTo(r);
+  }
+  const platform::WindowId window = Handle();
+  if (!FAlwaysOnTop) {
+    DesktopToolbar().SetZOrder(window, ToolbarZOrder::NotTopMost);
+  } else {
+    DesktopToolbar().SetZOrder(window,
+                               FFullScreenApp ? ToolbarZOrder::Bottom : ToolbarZOrder::TopMost);
+  }
+  AppBarMessage(abmActivate, abeFloat);
+  ApplyEdgeStyle(false, value);
+  switch (FTaskEntry) {
+    case abtShow:
+      DesktopToolbar().SetTaskEntry(window, true);
+      break;
+    case abtHide:
+      DesktopToolbar().SetTaskEntry(window, false);
+      break;
+    case abtFloatDependent:
+      if (value == abeFloat) {
+        DesktopToolbar().SetTaskEntry(window, true);
+      } else if (value != abeUnknown) {
+        DesktopToolbar().SetTaskEntry(window, false);
+      }
+      break;
+  }
+}
+
+void TAppBar::DockRect(TAppBarEdge edge, TRect& rect) {
+  if (edge == abeFloat) return;
+  const TRect screen = Desktop().ScreenRect();
+  rect = TRect{0, 0, screen.Width(), screen.Height()};
+  if (!FAutoHide) AppBarMessage(abmQueryPos, edge, &rect, true);
+  switch (edge) {
+    case abeLeft:
+      rect.right = rect.left + FVertDockSize;
+      break;
+    case abeRight:
+      rect.left = rect.right - FVertDockSize;
+      break;
+    case abeTop:
+      rect.bottom = rect.top + FHorzDockSize;
+      break;
+    case abeBottom:
+      rect.top = rect.bottom - FHorzDockSize;
+      break;
+    default:
+      break;
+  }
+}
+
+TRect TAppBar::WindowRect() const {
+  const QRect frame = frameGeometry();
+  return TRect{frame.left(), frame.top(), frame.left() + frame.width(),
+               frame.top() + frame.height()};
+}
+
+void TAppBar::SetWindowRect(const TRect& rect) {
+  PlaceWindow(rect);
+}
+
+void TAppBar::PlaceWindow(const TRect& rect) {
+  // Qt places a top-level window by its frame but sizes its client area.
+  const QSize frameExtra = frameGeometry().size() - geometry().size();
+  const QSize client(std::max(0, rect.Width() - frameExtra.width()),
+                     std::max(0, rect.Height() - frameExtra.height()));
+  ApplyTrackingSize(client);
+  move(rect.left, rect.top);
+  resize(client);
+}
+
+void TAppBar::ApplyTrackingSize() {
+  ApplyTrackingSize(size());
+}
+
+// Floating, the window manager sizes the bar: it learns the limits and the
+// steps. Docked, the bar sizes itself and keeps to the limits on its own.
+void TAppBar::ApplyTrackingSize(QSize client) {
+  if (CurrentEdge() != abeFloat) {
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setSizeIncrement(0, 0);
+    return;
+  }
+  const QSize frameExtra = frameGeometry().size() - geometry().size();
+  int minWidth, minHeight, maxWidth, maxHeight;
+  MinMaxTrackingSize(minWidth, minHeight, maxWidth, maxHeight);
+  QSize minimum(std::max(0, minWidth - frameExtra.width()),
+                std::max(0, minHeight - frameExtra.height()));
+  QSize maximum(std::max(minimum.width(), maxWidth - frameExtra.width()),
+                std::max(minimum.height(), maxHeight - frameExtra.height()));
+  // A step of 0 forbids sizing in that direction.
+  if (FHorzSizeInc == 0) minimum.setWidth(client.width()), maximum.setWidth(client.width());
+  if (FVertSizeInc == 0) minimum.setHeight(client.height()), maximum.setHeight(client.height());
+  setMinimumSize(minimum);
+  setMaximumSize(maximum);
+  setBaseSize(minimum);
+  setSizeIncrement(std::max(1, FHorzSizeInc), std::max(1, FVertSizeInc));
+}
+
+}  // namespace tolvex
