@@ -232,6 +232,9 @@ class TAppBar : public QWidget {
   void PlaceWindow(const TRect& rect);
   void ApplyTrackingSize();
   void ApplyTrackingSize(QSize client);
+  void SetSizeHints(QSize minimum, QSize maximum, QSize increment);
+  // The frame around the client area (none while docked on X11).
+  QMargins FrameMargins() const;
   void UpdateSliver();
   // A drag the bar runs itself, since the window manager moves no docked
   // bar; a floating bar moved by the window manager is followed by a poll.

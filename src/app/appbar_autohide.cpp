@@ -102,24 +102,34 @@ void TAppBar::UpdateSliver() {
     FSliver->hide();
     return;
   }
+  // The strip in window coordinates, then in the client area: where the
+  // desktop's frame is that wide, the frame itself is the sliver.
   const int b = 2 * Desktop().Metric(SystemMetric::BorderWidth);
   const int bv = 2 * Desktop().Metric(SystemMetric::BorderHeight);
-  const int w = width();
-  const int h = height();
+  const QMargins frame = FrameMargins();
+  const int w = width() + frame.left() + frame.right();
+  const int h = height() + frame.top() + frame.bottom();
+  QRect strip;
   switch (edge) {
     case abeLeft:
-      FSliver->setGeometry(w - b, 0, b, h);
+      strip = QRect(w - b, 0, b, h);
       break;
     case abeTop:
-      FSliver->setGeometry(0, h - bv, w, bv);
+      strip = QRect(0, h - bv, w, bv);
       break;
     case abeRight:
-      FSliver->setGeometry(0, 0, b, h);
+      strip = QRect(0, 0, b, h);
       break;
     default:
-      FSliver->setGeometry(0, 0, w, bv);
+      strip = QRect(0, 0, w, bv);
       break;
   }
+  strip = strip.translated(-frame.left(), -frame.top()) & rect();
+  if (strip.isEmpty()) {
+    FSliver->hide();
+    return;
+  }
+  FSliver->setGeometry(strip);
   FSliver->raise();
   FSliver->show();
 }

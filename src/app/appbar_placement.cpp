@@ -190,13 +190,20 @@ void TAppBar::SetWindowRect(const TRect& rect) {
 }
 
 void TAppBar::PlaceWindow(const TRect& rect) {
-  // Qt places a top-level window by its frame but sizes its client area.
-  const QSize frameExtra = frameGeometry().size() - geometry().size();
-  const QSize client(std::max(0, rect.Width() - frameExtra.width()),
-                     std::max(0, rect.Height() - frameExtra.height()));
-  ApplyTrackingSize(client);
-  move(rect.left, rect.top);
-  resize(client);
+  // The frame keeps its margins; the client area is what Qt places.
+  const QMargins frame = FrameMargins();
+  const QRect client(rect.left + frame.left(), rect.top + frame.top(),
+                     std::max(0, rect.Width() - frame.left() - frame.right()),
+                     std::max(0, rect.Height() - frame.top() - frame.bottom()));
+  ApplyTrackingSize(client.size());
+  setGeometry(client);
+}
+
+QMargins TAppBar::FrameMargins() const {
+  const QRect frame = frameGeometry();
+  const QRect client = geometry();
+  return QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                  frame.right() - client.right(), frame.bottom() - client.bottom());
 }
 
 void TAppBar::ApplyTrackingSize() {
@@ -207,12 +214,11 @@ void TAppBar::ApplyTrackingSize() {
 // steps. Docked, the bar sizes itself and keeps to the limits on its own.
 void TAppBar::ApplyTrackingSize(QSize client) {
   if (CurrentEdge() != abeFloat) {
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    setSizeIncrement(0, 0);
+    SetSizeHints(QSize(0, 0), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX), QSize(0, 0));
     return;
   }
-  const QSize frameExtra = frameGeometry().size() - geometry().size();
+  const QMargins frame = FrameMargins();
+  const QSize frameExtra(frame.left() + frame.right(), frame.top() + frame.bottom());
   int minWidth, minHeight, maxWidth, maxHeight;
   MinMaxTrackingSize(minWidth, minHeight, maxWidth, maxHeight);
   QSize minimum(std::max(0, minWidth - frameExtra.width()),
@@ -222,10 +228,15 @@ void TAppBar::ApplyTrackingSize(QSize client) {
   // A step of 0 forbids sizing in that direction.
   if (FHorzSizeInc == 0) minimum.setWidth(client.width()), maximum.setWidth(client.width());
   if (FVertSizeInc == 0) minimum.setHeight(client.height()), maximum.setHeight(client.height());
-  setMinimumSize(minimum);
-  setMaximumSize(maximum);
-  setBaseSize(minimum);
-  setSizeIncrement(std::max(1, FHorzSizeInc), std::max(1, FVertSizeInc));
+  SetSizeHints(minimum, maximum, QSize(std::max(1, FHorzSizeInc), std::max(1, FVertSizeInc)));
+}
+
+// Each change of a limit is a message to the window manager: only changes go.
+void TAppBar::SetSizeHints(QSize minimum, QSize maximum, QSize increment) {
+  if (minimumSize() != minimum) setMinimumSize(minimum);
+  if (maximumSize() != maximum) setMaximumSize(maximum);
+  if (baseSize() != minimum) setBaseSize(minimum);
+  if (sizeIncrement() != increment) setSizeIncrement(increment);
 }
 
 }  // namespace tolvex

@@ -27,7 +27,8 @@ xcb_connection_t* Connection() {
 
 xcb_window_t Root() {
   xcb_screen_t* screen = DefaultScreen();
-  return screen != nullptr ? screen->root : XCB_WINDOW_NONE;
+  if (screen == nullptr) return XCB_WINDOW_NONE;
+  return screen->root;
 }
 
 int ScreenWidth() {
