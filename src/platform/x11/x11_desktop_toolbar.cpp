@@ -64,39 +64,6 @@ void SendToRoot(xcb_window_t window, xcb_atom_t type, std::uint32_t d0, std::uin
                  reinterpret_cast<const char*>(&event));
 }
 
-// The window-manager frame around `window` (or the window itself), its
-// top-left corner on the root window.
-xcb_window_t TopLevelOf(xcb_window_t window) {
-  xcb_connection_t* c = Connection();
-  const xcb_window_t root = Root();
-  for (int depth = 0; depth < 8; ++depth) {
-    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(c, xcb_query_tree(c, window), nullptr);
-    if (tree == nullptr) return window;
-    const xcb_window_t parent = tree->parent;
-    std::free(tree);
-    if (parent == root || parent == XCB_WINDOW_NONE) return window;
-    window = parent;
-  }
-  return window;
-}
-
-bool Origin(xcb_window_t window, int& x, int& y, int& width, int& height) {
-  xcb_connection_t* c = Connection();
-  xcb_get_geometry_reply_t* geometry =
-      xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr);
-  if (geometry == nullptr) return false;
-  xcb_translate_coordinates_reply_t* translated = xcb_translate_coordinates_reply(
-      c, xcb_translate_coordinates(c, window, Root(), 0, 0), nullptr);
-  width = geometry->width;
-  height = geometry->height;
-  std::free(geometry);
-  if (translated == nullptr) return false;
-  x = translated->dst_x;
-  y = translated->dst_y;
-  std::free(translated);
-  return true;
-}
-
 // Waits (briefly) until the window manager has let go of a withdrawn window,
 // so that the next map is a fresh start it reads the type at.
 void WaitUntilWithdrawn(xcb_window_t window) {
@@ -325,6 +292,9 @@ void X11DesktopToolbar::ApplyStruts(Bar& bar) {
         std::vector<std::uint32_t>(strut.begin(), strut.begin() + 4));
 }
 
+// Written to the property, which a window manager reads when it takes the
+// window on, and asked for by message, which it obeys once the window is
+// managed; a window just mapped may be either.
 void X11DesktopToolbar::ApplyState(Bar& bar) {
   const std::vector<xcb_atom_t> atoms = {Atom("_NET_WM_STATE_ABOVE"), Atom("_NET_WM_STATE_BELOW"),
                                          Atom("_NET_WM_STATE_SKIP_TASKBAR")};
@@ -332,21 +302,15 @@ void X11DesktopToolbar::ApplyState(Bar& bar) {
                                     bar.zOrder == ToolbarZOrder::Bottom, !bar.taskEntry};
   if (wanted == bar.writtenState) return;
   const xcb_atom_t netWmState = Atom("_NET_WM_STATE");
-  if (IsMapped(bar.id)) {
-    // A mapped window asks the window manager (source: an application).
-    for (size_t i = 0; i < atoms.size(); ++i) {
-      if (bar.writtenState.size() == atoms.size() && bar.writtenState[i] == wanted[i]) continue;
-      SendToRoot(bar.id, netWmState, wanted[i] ? 1 : 0, atoms[i], 0, 1);
-    }
-  } else {
-    std::vector<std::uint32_t> state = Get32(bar.id, netWmState, XCB_ATOM_ATOM);
-    for (size_t i = 0; i < atoms.size(); ++i) {
-      auto it = std::find(state.begin(), state.end(), atoms[i]);
-      if (wanted[i] && it == state.end()) state.push_back(atoms[i]);
-      if (!wanted[i] && it != state.end()) state.erase(it);
-    }
-    Set32(bar.id, netWmState, XCB_ATOM_ATOM, state);
+  std::vector<std::uint32_t> state = Get32(bar.id, netWmState, XCB_ATOM_ATOM);
+  for (size_t i = 0; i < atoms.size(); ++i) {
+    auto it = std::find(state.begin(), state.end(), atoms[i]);
+    if (wanted[i] && it == state.end()) state.push_back(atoms[i]);
+    if (!wanted[i] && it != state.end()) state.erase(it);
+    // Source indication 1: an application asks.
+    SendToRoot(bar.id, netWmState, wanted[i] ? 1 : 0, atoms[i], 0, 1);
   }
+  Set32(bar.id, netWmState, XCB_ATOM_ATOM, state);
   bar.writtenState = wanted;
 }
 
@@ -354,6 +318,7 @@ void X11DesktopToolbar::ApplyAll(Bar& bar) {
   const char* type = bar.caption ? "_NET_WM_WINDOW_TYPE_NORMAL" : "_NET_WM_WINDOW_TYPE_DOCK";
   Set32(bar.id, Atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, {Atom(type)});
   Set32(bar.id, Atom("_NET_WM_DESKTOP"), XCB_ATOM_CARDINAL, {kAllDesktops});
+  SendToRoot(bar.id, Atom("_NET_WM_DESKTOP"), kAllDesktops, 1, 0, 0);
   bar.appliedCaption = bar.caption;
   bar.writtenStrut.clear();
   bar.writtenState.clear();
@@ -374,10 +339,19 @@ void X11DesktopToolbar::ApplyCaption(Bar& bar) {
     return;
   }
   xcb_connection_t* c = Connection();
-  // The window keeps its outer rectangle, as a frame change does: a docked
-  // bar takes the frame's place, a floating one gets a frame of that size.
-  int x = 0, y = 0, width = 0, height = 0;
-  Origin(TopLevelOf(bar.id), x, y, width, height);
+  // The window keeps its outer rectangle, as with a frame change on other
+  // desktops: a docked bar takes the frame's place, a floating one gets a
+  // frame of that size. The outer rectangle is the one the program asked
+  // for last, which the window manager may not have carried out yet.
+  const double ratio = PixelRatio(bar);
+  const QRect client = bar.window ? bar.window->geometry() : QRect();
+  std::vector<std::uint32_t> old = Get32(bar.id, Atom("_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL);
+  if (old.size() != 4) old = {0, 0, 0, 0};
+  long left = std::lround(client.left() * ratio) - old[0];
+  long top = std::lround(client.top() * ratio) - old[2];
+  long width = std::lround(client.width() * ratio) + old[0] + old[1];
+  long height = std::lround(client.height() * ratio) + old[2] + old[3];
+
   xcb_unmap_window(c, bar.id);
   xcb_unmap_notify_event_t unmap;
   std::memset(&unmap, 0, sizeof(unmap));
@@ -392,12 +366,15 @@ void X11DesktopToolbar::ApplyCaption(Bar& bar) {
   ApplyAll(bar);
   if (bar.caption) {
     const std::vector<std::uint32_t> frame = RequestFrameExtents(bar.id);
-    width -= static_cast<int>(frame[0] + frame[1]);
-    height -= static_cast<int>(frame[2] + frame[3]);
+    left += frame[0];
+    top += frame[2];
+    width -= frame[0] + frame[1];
+    height -= frame[2] + frame[3];
   }
-  const std::uint32_t geometry[] = {static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y),
-                                    static_cast<std::uint32_t>(std::max(1, width)),
-                                    static_cast<std::uint32_t>(std::max(1, height))};
+  const std::uint32_t geometry[] = {static_cast<std::uint32_t>(left),
+                                    static_cast<std::uint32_t>(top),
+                                    static_cast<std::uint32_t>(std::max(1L, width)),
+                                    static_cast<std::uint32_t>(std::max(1L, height))};
   xcb_configure_window(c, bar.id,
                        XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH |
                            XCB_CONFIG_WINDOW_HEIGHT,
