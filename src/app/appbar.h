@@ -240,6 +240,7 @@ class TAppBar : public QWidget {
   // bar; a floating bar moved by the window manager is followed by a poll.
   void DragTo(TPoint cursor);
   void FollowWindowManagerMove();
+  void EndWindowManagerMove();
 
   TAppBarEdge FEdge = abeFloat;
   TAppBarFlags FFlags = abfAllowLeft | abfAllowTop | abfAllowRight | abfAllowBottom | abfAllowFloat;
@@ -278,6 +279,8 @@ class TAppBar : public QWidget {
   TPoint FDragOrigin;
   TRect FDragRect;
   QTimer* FWindowManagerMove = nullptr;
+  // Where the bar last put itself, to tell its own moves from others'.
+  TRect FPlacedRect;
   TAppBarSliver* FSliver = nullptr;
 };
 

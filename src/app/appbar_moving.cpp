@@ -237,24 +237,42 @@ void TAppBar::DragTo(TPoint cursor) {
 }
 
 // The window manager moves a floating bar by its caption without telling
-// the program when the move starts or ends; while the button stays down the
-// bar waits, and the release ends the move as the bar's own drag would.
+// the program when the move starts or ends. Some report each step while the
+// button is down: the bar waits for the release. Others report only the
+// final place: a move the bar did not ask for, with the cursor on the bar,
+// is such an end. Either end is handled as the end of the bar's own drag.
 void TAppBar::FollowWindowManagerMove() {
   if (FDragCode != 0 || FEdge != abeFloat || FMovingEdge != abeUnknown) return;
-  if (!Desktop().IsKeyDown(Key::LeftButton)) return;
-  if (FWindowManagerMove == nullptr) {
-    FWindowManagerMove = new QTimer(this);
-    FWindowManagerMove->setInterval(50);
-    connect(FWindowManagerMove, &QTimer::timeout, this, [this] {
-      if (Desktop().IsKeyDown(Key::LeftButton)) return;
-      FWindowManagerMove->stop();
-      TRect rect = WindowRect();
-      Moving(rect);
-      ExitSizeMove();
-    });
+  if (Desktop().IsKeyDown(Key::LeftButton)) {
+    if (FWindowManagerMove == nullptr) {
+      FWindowManagerMove = new QTimer(this);
+      FWindowManagerMove->setInterval(50);
+      connect(FWindowManagerMove, &QTimer::timeout, this, [this] {
+        if (Desktop().IsKeyDown(Key::LeftButton)) return;
+        FWindowManagerMove->stop();
+        EndWindowManagerMove();
+      });
+    }
+    EnterSizeMove();
+    FWindowManagerMove->start();
+    return;
   }
-  EnterSizeMove();
-  FWindowManagerMove->start();
+  const TRect window = WindowRect();
+  if (window == FPlacedRect || !window.Contains(Desktop().CursorPos())) return;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (FEdge != abeFloat || FMovingEdge != abeUnknown) return;
+        EnterSizeMove();
+        EndWindowManagerMove();
+      },
+      Qt::QueuedConnection);
+}
+
+void TAppBar::EndWindowManagerMove() {
+  TRect rect = WindowRect();
+  Moving(rect);
+  ExitSizeMove();
 }
 
 }  // namespace tolvex

@@ -196,6 +196,7 @@ void TAppBar::PlaceWindow(const TRect& rect) {
                      std::max(0, rect.Width() - frame.left() - frame.right()),
                      std::max(0, rect.Height() - frame.top() - frame.bottom()));
   ApplyTrackingSize(client.size());
+  FPlacedRect = rect;
   setGeometry(client);
 }
 
