@@ -59,7 +59,11 @@ bool TAppBar::ModifyStyle(TAppBar* window, TStyleIndex index, unsigned swpFlags,
   // The frame-changed repositioning: the platform redraws the frame with or
   // without caption.
   if (swpFlags != 0 && index == gwlStyle) {
+    const TRect outer = window->WindowRect();
     DesktopToolbar().SetCaption(window->Handle(), (style & wsCaption) == wsCaption);
+    // The window keeps its outer rectangle. A shown window's frame is the
+    // desktop's business; one not shown yet is placed for its new frame.
+    if (!window->isVisible()) window->PlaceWindow(outer);
   }
   return true;
 }
@@ -180,9 +184,11 @@ void TAppBar::DockRect(TAppBarEdge edge, TRect& rect) {
 }
 
 TRect TAppBar::WindowRect() const {
-  const QRect frame = frameGeometry();
-  return TRect{frame.left(), frame.top(), frame.left() + frame.width(),
-               frame.top() + frame.height()};
+  const QRect client = geometry();
+  const QMargins frame = FrameMargins();
+  return TRect{client.left() - frame.left(), client.top() - frame.top(),
+               client.left() + client.width() + frame.right(),
+               client.top() + client.height() + frame.bottom()};
 }
 
 void TAppBar::SetWindowRect(const TRect& rect) {
@@ -203,8 +209,13 @@ void TAppBar::PlaceWindow(const TRect& rect) {
 QMargins TAppBar::FrameMargins() const {
   const QRect frame = frameGeometry();
   const QRect client = geometry();
-  return QMargins(client.left() - frame.left(), client.top() - frame.top(),
-                  frame.right() - client.right(), frame.bottom() - client.bottom());
+  const QMargins known(client.left() - frame.left(), client.top() - frame.top(),
+                       frame.right() - client.right(), frame.bottom() - client.bottom());
+  // Before the window is first shown its frame may be unknown; the desktop
+  // tells what it will be, so the outer rectangle comes out right.
+  if (!known.isNull() || isVisible() || FHandle == 0) return known;
+  const platform::FrameExtents extents = DesktopToolbar().Frame(FHandle);
+  return QMargins(extents.left, extents.top, extents.right, extents.bottom);
 }
 
 void TAppBar::ApplyTrackingSize() {

@@ -26,6 +26,14 @@ enum ToolbarNotification : int {
 };
 using ToolbarCallback = std::function<void(int notification, bool flag)>;
 
+// The thickness of a window's frame on each side.
+struct FrameExtents {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+};
+
 // Stacking of a bar among the other windows.
 enum class ToolbarZOrder { TopMost, Bottom, NotTopMost };
 
@@ -61,6 +69,8 @@ class IDesktopToolbar {
   virtual void SetCaption(WindowId window, bool caption) = 0;
   // Whether the bar has an entry in the task list.
   virtual void SetTaskEntry(WindowId window, bool shown) = 0;
+  // The frame the bar's window has, or will have once it is shown.
+  virtual FrameExtents Frame(WindowId window) = 0;
 };
 
 // The back end chosen at start.

@@ -445,6 +445,17 @@ void X11DesktopToolbar::SetTaskEntry(WindowId window, bool shown) {
   xcb_flush(Connection());
 }
 
+FrameExtents X11DesktopToolbar::Frame(WindowId window) {
+  Bar* bar = Find(window);
+  if (bar == nullptr || !bar->caption) return {};
+  std::vector<std::uint32_t> extents =
+      Get32(bar->id, Atom("_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL);
+  if (extents.size() != 4) extents = RequestFrameExtents(bar->id);
+  const double ratio = PixelRatio(*bar);
+  auto logical = [ratio](std::uint32_t v) { return static_cast<int>(std::lround(v / ratio)); };
+  return {logical(extents[0]), logical(extents[2]), logical(extents[1]), logical(extents[3])};
+}
+
 bool X11DesktopToolbar::eventFilter(QObject* watched, QEvent* event) {
   for (auto& bar : bars_) {
     if (bar->window != watched) continue;

@@ -41,6 +41,7 @@ class X11DesktopToolbar : public QObject,
   void SetZOrder(WindowId window, ToolbarZOrder order) override;
   void SetCaption(WindowId window, bool caption) override;
   void SetTaskEntry(WindowId window, bool shown) override;
+  FrameExtents Frame(WindowId window) override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,7 +2,9 @@
 // stdin ("edge left|top|right|bottom|float", "autohide 0|1", "state",
 // "quit"). It prints "window <id>" once shown and answers "state" with
 // "edge=<n> rect=<l>,<t>,<r>,<b> autohide=<0|1> shown=<0|1>". With --client
-// it shows a plain maximised window instead, a stand-in for another program.
+// it shows a plain maximised (or full-screen) window instead, a stand-in for
+// another program.
+#include <unistd.h>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLabel>
@@ -11,7 +13,6 @@
 #include <QTextStream>
 #include <cstdio>
 #include <map>
-#include <unistd.h>
 
 #include "app/appbar.h"
 
@@ -19,8 +20,10 @@ namespace {
 
 using namespace tolvex;
 
-const std::map<QString, TAppBarEdge> kEdges = {{"left", abeLeft},   {"top", abeTop},
-                                               {"right", abeRight}, {"bottom", abeBottom},
+const std::map<QString, TAppBarEdge> kEdges = {{"left", abeLeft},
+                                               {"top", abeTop},
+                                               {"right", abeRight},
+                                               {"bottom", abeBottom},
                                                {"float", abeFloat}};
 
 void Print(const QString& line) {
@@ -66,13 +69,18 @@ int main(int argc, char* argv[]) {
   parser.addOption({"name", "window title", "name", "Leiste"});
   parser.addOption({"autohide", "hide at the edge"});
   parser.addOption({"client", "show a maximised ordinary window"});
+  parser.addOption({"fullscreen", "with --client: full screen instead of maximised"});
   parser.process(app);
   QApplication::setApplicationDisplayName(parser.value("name"));
 
   if (parser.isSet("client")) {
     auto* client = new QLabel("Client");
     client->setWindowTitle(parser.value("name"));
-    client->showMaximized();
+    if (parser.isSet("fullscreen")) {
+      client->showFullScreen();
+    } else {
+      client->showMaximized();
+    }
     Print(QString("window %1").arg(client->winId()));
     return app.exec();
   }
