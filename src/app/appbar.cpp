@@ -79,9 +79,25 @@ void TAppBar::CreateWnd() {
   FFloatRect.top = window.top;
   AppBarMessage(abmNew, abeFloat);
   RefreshPlacement();
-  // Settles the placement once the event loop runs, as a finished drag would.
-  QMetaObject::invokeMethod(this, &TAppBar::EnterSizeMove, Qt::QueuedConnection);
-  QMetaObject::invokeMethod(this, &TAppBar::ExitSizeMove, Qt::QueuedConnection);
+  PostSettlePlacement();
+}
+
+// Settles the placement once the event loop runs, as a finished drag would.
+// A message box shown while the bar is being placed (the auto-hide refusal)
+// runs the event loop early; the settling waits until the placement is done,
+// or it would take the half-placed window's width as the docked thickness.
+void TAppBar::PostSettlePlacement() {
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (FPlacing > 0) {
+          FSettlePending = true;
+          return;
+        }
+        EnterSizeMove();
+        ExitSizeMove();
+      },
+      Qt::QueuedConnection);
 }
 
 void TAppBar::ShellCallback(int notification, bool flag) {

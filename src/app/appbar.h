@@ -225,6 +225,7 @@ class TAppBar : public QWidget {
  private:
   // Window creation: registers the bar and places it.
   void CreateWnd();
+  void PostSettlePlacement();
   // The hit-test code before the bar refines it: the sizing band of a
   // docked bar, else the client area.
   int DefaultHitTest(TPoint screenPoint) const;
@@ -272,6 +273,9 @@ class TAppBar : public QWidget {
   unsigned FExStyle = wsExAppWindow;
   platform::WindowId FHandle = 0;
   bool FCreating = false;
+  // Depth of PlaceAtEdge calls under way.
+  int FPlacing = 0;
+  bool FSettlePending = false;
 
   // The drag under way: 0 none, htCaption moving, or the sizing code.
   int FDragCode = 0;

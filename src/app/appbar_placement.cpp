@@ -109,6 +109,16 @@ std::uintptr_t TAppBar::AppBarMessage(TAppBarMessage message, TAppBarEdge edge, 
 }
 
 void TAppBar::PlaceAtEdge(TAppBarEdge value) {
+  ++FPlacing;
+  struct Done {
+    TAppBar& bar;
+    ~Done() {
+      if (--bar.FPlacing == 0 && bar.FSettlePending) {
+        bar.FSettlePending = false;
+        bar.PostSettlePlacement();
+      }
+    }
+  } done{*this};
   const TAppBarEdge autoHideEdge = AutoHideEdge();
   if (autoHideEdge <= abeBottom) AppBarMessage(abmSetAutoHideBar, autoHideEdge, nullptr, false, 0);
   FEdge = value;
@@ -211,11 +221,13 @@ QMargins TAppBar::FrameMargins() const {
   const QRect client = geometry();
   const QMargins known(client.left() - frame.left(), client.top() - frame.top(),
                        frame.right() - client.right(), frame.bottom() - client.bottom());
-  // Before the window is first shown its frame may be unknown; the desktop
-  // tells what it will be, so the outer rectangle comes out right.
-  if (!known.isNull() || isVisible() || FHandle == 0) return known;
-  const platform::FrameExtents extents = DesktopToolbar().Frame(FHandle);
-  return QMargins(extents.left, extents.top, extents.right, extents.bottom);
+  // The desktop knows the frame better than the toolkit: before the window
+  // is shown, and while a frame change is under way, the toolkit may know
+  // none or an old one.
+  if (FHandle == 0) return known;
+  const std::optional<platform::FrameExtents> extents = DesktopToolbar().Frame(FHandle);
+  if (!extents) return known;
+  return QMargins(extents->left, extents->top, extents->right, extents->bottom);
 }
 
 void TAppBar::ApplyTrackingSize() {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "platform/geometry.h"
 
@@ -69,8 +70,9 @@ class IDesktopToolbar {
   virtual void SetCaption(WindowId window, bool caption) = 0;
   // Whether the bar has an entry in the task list.
   virtual void SetTaskEntry(WindowId window, bool shown) = 0;
-  // The frame the bar's window has, or will have once it is shown.
-  virtual FrameExtents Frame(WindowId window) = 0;
+  // The frame the bar's window has, or will have once it is shown; nothing
+  // where the window toolkit knows the frame itself.
+  virtual std::optional<FrameExtents> Frame(WindowId window) = 0;
 };
 
 // The back end chosen at start.

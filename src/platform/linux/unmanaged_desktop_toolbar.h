@@ -20,7 +20,7 @@ class UnmanagedDesktopToolbar : public IDesktopToolbar {
   void SetZOrder(WindowId, ToolbarZOrder) override {}
   void SetCaption(WindowId, bool) override {}
   void SetTaskEntry(WindowId, bool) override {}
-  FrameExtents Frame(WindowId) override { return {}; }
+  std::optional<FrameExtents> Frame(WindowId) override { return std::nullopt; }
 };
 
 }  // namespace tolvex::platform

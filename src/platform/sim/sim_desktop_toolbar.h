@@ -26,8 +26,8 @@ class SimDesktopToolbar : public IDesktopToolbar {
   void SetZOrder(WindowId window, ToolbarZOrder order) override;
   void SetCaption(WindowId window, bool caption) override;
   void SetTaskEntry(WindowId window, bool shown) override;
-  // The simulated desktop draws no frames of its own.
-  FrameExtents Frame(WindowId) override { return {}; }
+  // The toolkit's own frame stands (the offscreen one in tests).
+  std::optional<FrameExtents> Frame(WindowId) override { return std::nullopt; }
 
   // What a bar asked for; `reserved` is empty when it reserves nothing.
   struct Bar {

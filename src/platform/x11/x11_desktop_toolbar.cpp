@@ -35,14 +35,16 @@ bool IsMapped(xcb_window_t window) {
   return mapped;
 }
 
-// Adds PropertyChange to the events this client hears from `window`,
-// keeping what it selected before (Qt selects on the root window too).
-void SelectPropertyChanges(xcb_window_t window) {
+// Adds `events` (PropertyChange by default) to the events this client hears
+// from `window`, keeping what it selected before (Qt selects on the root
+// window too).
+void SelectPropertyChanges(xcb_window_t window,
+                           std::uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE) {
   xcb_connection_t* c = Connection();
   xcb_get_window_attributes_reply_t* reply =
       xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr);
   if (reply == nullptr) return;
-  const std::uint32_t mask = reply->your_event_mask | XCB_EVENT_MASK_PROPERTY_CHANGE;
+  const std::uint32_t mask = reply->your_event_mask | events;
   std::free(reply);
   xcb_change_window_attributes(c, window, XCB_CW_EVENT_MASK, &mask);
 }
@@ -320,6 +322,7 @@ void X11DesktopToolbar::ApplyAll(Bar& bar) {
   Set32(bar.id, Atom("_NET_WM_DESKTOP"), XCB_ATOM_CARDINAL, {kAllDesktops});
   SendToRoot(bar.id, Atom("_NET_WM_DESKTOP"), kAllDesktops, 1, 0, 0);
   bar.appliedCaption = bar.caption;
+  bar.frame.clear();
   bar.writtenStrut.clear();
   bar.writtenState.clear();
   ApplyStruts(bar);
@@ -445,15 +448,20 @@ void X11DesktopToolbar::SetTaskEntry(WindowId window, bool shown) {
   xcb_flush(Connection());
 }
 
-FrameExtents X11DesktopToolbar::Frame(WindowId window) {
+std::optional<FrameExtents> X11DesktopToolbar::Frame(WindowId window) {
   Bar* bar = Find(window);
-  if (bar == nullptr || !bar->caption) return {};
-  std::vector<std::uint32_t> extents =
-      Get32(bar->id, Atom("_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL);
-  if (extents.size() != 4) extents = RequestFrameExtents(bar->id);
+  if (bar == nullptr) return std::nullopt;
+  if (!bar->caption) return FrameExtents{};
+  // Read once per frame change: the bar asks for its outer rectangle often.
+  if (bar->frame.size() != 4) {
+    bar->frame = Get32(bar->id, Atom("_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL);
+    if (bar->frame.size() != 4) bar->frame = RequestFrameExtents(bar->id);
+  }
+  const std::vector<std::uint32_t>& extents = bar->frame;
   const double ratio = PixelRatio(*bar);
   auto logical = [ratio](std::uint32_t v) { return static_cast<int>(std::lround(v / ratio)); };
-  return {logical(extents[0]), logical(extents[2]), logical(extents[1]), logical(extents[3])};
+  return FrameExtents{logical(extents[0]), logical(extents[2]), logical(extents[1]),
+                      logical(extents[3])};
 }
 
 bool X11DesktopToolbar::eventFilter(QObject* watched, QEvent* event) {
@@ -476,7 +484,15 @@ bool X11DesktopToolbar::eventFilter(QObject* watched, QEvent* event) {
 bool X11DesktopToolbar::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
   if (eventType != "xcb_generic_event_t") return false;
   auto* event = static_cast<xcb_generic_event_t*>(message);
-  if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY) return false;
+  const int type = event->response_type & 0x7f;
+  if (type == XCB_DESTROY_NOTIFY || type == XCB_UNMAP_NOTIFY) {
+    // Both events carry the window at the same place.
+    if (reinterpret_cast<xcb_destroy_notify_event_t*>(event)->window == watchedActive_) {
+      CheckFullScreen();
+    }
+    return false;
+  }
+  if (type != XCB_PROPERTY_NOTIFY) return false;
   auto* property = reinterpret_cast<xcb_property_notify_event_t*>(event);
   if (property->window == Root()) {
     if (property->atom == Atom("_NET_WORKAREA")) {
@@ -489,6 +505,10 @@ bool X11DesktopToolbar::nativeEventFilter(const QByteArray& eventType, void* mes
       Notify(ToolbarPositionChanged, false);
     } else if (property->atom == Atom("_NET_ACTIVE_WINDOW")) {
       CheckFullScreen();
+    }
+  } else if (property->atom == Atom("_NET_FRAME_EXTENTS")) {
+    for (auto& bar : bars_) {
+      if (bar->id == property->window) bar->frame.clear();
     }
   } else if (property->atom == Atom("_NET_WM_STATE") && property->window == watchedActive_) {
     CheckFullScreen();
@@ -505,7 +525,9 @@ void X11DesktopToolbar::CheckFullScreen() {
   if (!active.empty() && active[0] != XCB_WINDOW_NONE && !Find(active[0])) {
     if (watchedActive_ != active[0]) {
       watchedActive_ = active[0];
-      SelectPropertyChanges(watchedActive_);
+      // Its state tells full screen; its end (also when killed) ends it.
+      SelectPropertyChanges(watchedActive_,
+                            XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY);
     }
     const std::vector<std::uint32_t> state = Get32(active[0], Atom("_NET_WM_STATE"), XCB_ATOM_ATOM);
     fullScreen =

@@ -41,7 +41,7 @@ class X11DesktopToolbar : public QObject,
   void SetZOrder(WindowId window, ToolbarZOrder order) override;
   void SetCaption(WindowId window, bool caption) override;
   void SetTaskEntry(WindowId window, bool shown) override;
-  FrameExtents Frame(WindowId window) override;
+  std::optional<FrameExtents> Frame(WindowId window) override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,6 +64,8 @@ class X11DesktopToolbar : public QObject,
     // window manager answers every strut write with a new work area).
     std::vector<std::uint32_t> writtenStrut;
     std::vector<bool> writtenState;
+    // _NET_FRAME_EXTENTS of a captioned window, once known.
+    std::vector<std::uint32_t> frame;
   };
 
   Bar* Find(WindowId window);

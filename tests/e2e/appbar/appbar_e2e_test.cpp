@@ -134,7 +134,7 @@ class AppBarE2E : public ::testing::Test {
 };
 
 TEST_F(AppBarE2E, DockedLeftAndRightReserveExactlyTheirWidth) {
-  BarProcess client(display_, {"--client", "--name", "Client"});
+  BarProcess client(display_, {"--client", "--label", "Client"});
   BarProcess bar(display_, {"--edge", "left", "--size", "104"});
   ASSERT_TRUE(WaitFor([&] { return WorkArea() == std::vector<long>{104, 0, 920, 768}; }));
   EXPECT_EQ(Property(bar.Id(), "_NET_WM_STRUT_PARTIAL"),
@@ -189,8 +189,11 @@ TEST_F(AppBarE2E, AutoHideSlidesOutToTheSliverAndBackIn) {
   EXPECT_EQ(Property(bar.Id(), "_NET_WM_STRUT_PARTIAL"), std::vector<long>(12, 0));
   EXPECT_EQ(WorkArea(), (std::vector<long>{0, 0, 1024, 768}));
   // The sliver is drawn in the highlight colour the test window sets.
-  const QString pixel = display_.Run("import", {"-window", "root", "-crop", "1x1+1+400", "txt:-"});
-  EXPECT_TRUE(pixel.contains("srgb(255,160,0)")) << pixel.toStdString();
+  QString pixel;
+  EXPECT_TRUE(WaitFor([&] {
+    pixel = display_.Run("import", {"-window", "root", "-crop", "1x1+1+400", "txt:-"});
+    return pixel.contains("srgb(255,160,0)");
+  })) << pixel.toStdString();
   Screenshot("auto_hidden");
 
   display_.Run("xdotool", {"mousemove", "1", "400"});
@@ -229,7 +232,7 @@ TEST_F(AppBarE2E, TwoBarsOnOneEdgeStandSideBySide) {
   auto outer =
       std::make_unique<BarProcess>(display_, QStringList{"--edge", "left", "--size", "60"});
   ASSERT_TRUE(WaitFor([&] { return WorkArea() == std::vector<long>{60, 0, 964, 768}; }));
-  BarProcess inner(display_, {"--edge", "left", "--size", "104", "--name", "Innen"});
+  BarProcess inner(display_, {"--edge", "left", "--size", "104", "--label", "Innen"});
   ASSERT_TRUE(WaitFor([&] { return inner.State().startsWith("edge=0 rect=60,0,164,768"); }));
   EXPECT_TRUE(WaitFor([&] { return WorkArea() == std::vector<long>{164, 0, 860, 768}; }));
   EXPECT_TRUE(outer->State().startsWith("edge=0 rect=0,0,60,768"));
@@ -244,9 +247,9 @@ TEST_F(AppBarE2E, TwoBarsOnOneEdgeStandSideBySide) {
 }
 
 TEST_F(AppBarE2E, SecondAutoHidingProgramOnAnEdgeIsRefused) {
-  BarProcess first(display_, {"--edge", "left", "--autohide", "--name", "Erste"});
+  BarProcess first(display_, {"--edge", "left", "--autohide", "--label", "Erste"});
   ASSERT_TRUE(WaitFor([&] { return first.State().contains("autohide=1 shown=0"); }));
-  BarProcess second(display_, {"--edge", "left", "--autohide", "--name", "Zweite"}, false);
+  BarProcess second(display_, {"--edge", "left", "--autohide", "--label", "Zweite"}, false);
   QString box;
   ASSERT_TRUE(WaitFor([&] {
     box = display_.Run("xdotool", {"search", "--onlyvisible", "--name", "^Zweite$"}).trimmed();
@@ -256,8 +259,9 @@ TEST_F(AppBarE2E, SecondAutoHidingProgramOnAnEdgeIsRefused) {
   display_.Run("xdotool", {"windowactivate", "--sync", box, "key", "Return"});
   second.WaitForWindow();
   ASSERT_FALSE(second.Id().isEmpty());
-  EXPECT_TRUE(
-      WaitFor([&] { return second.State().startsWith("edge=0 rect=0,0,104,768 autohide=0"); }));
+  EXPECT_TRUE(WaitFor([&] {
+    return second.State().startsWith("edge=0 rect=0,0,104,768 autohide=0");
+  })) << second.State().toStdString();
   EXPECT_TRUE(WaitFor([&] { return WorkArea() == std::vector<long>{104, 0, 920, 768}; }));
 }
 
@@ -266,7 +270,7 @@ TEST_F(AppBarE2E, FullScreenWindowPutsTheBarBelowUntilItCloses) {
   ASSERT_TRUE(
       WaitFor([&] { return Text(bar.Id(), "_NET_WM_STATE").contains("_NET_WM_STATE_ABOVE"); }));
   auto fullScreen = std::make_unique<BarProcess>(
-      display_, QStringList{"--client", "--fullscreen", "--name", "Vollbild"});
+      display_, QStringList{"--client", "--fullscreen", "--label", "Vollbild"});
   EXPECT_TRUE(WaitFor([&] {
     const QString state = Text(bar.Id(), "_NET_WM_STATE");
     return state.contains("_NET_WM_STATE_BELOW") && !state.contains("_NET_WM_STATE_ABOVE");

@@ -43,19 +43,36 @@ void PrintState(TAppBar& bar) {
             .arg(bar.AutoHideShown() ? 1 : 0));
 }
 
-void Command(TAppBar& bar, const QString& line) {
+void Command(TAppBar* bar, const QString& line) {
   const QStringList words = line.split(' ', Qt::SkipEmptyParts);
   if (words.isEmpty()) return;
-  if (words[0] == "edge" && words.size() == 2 && kEdges.count(words[1])) {
-    bar.PlaceAtEdge(kEdges.at(words[1]));
-  } else if (words[0] == "autohide" && words.size() == 2) {
-    bar.SetAutoHide(words[1] == "1");
-    bar.RefreshPlacement();
-  } else if (words[0] == "state") {
-    PrintState(bar);
-  } else if (words[0] == "quit") {
+  if (words[0] == "quit") {
     QCoreApplication::quit();
+  } else if (bar == nullptr) {
+    return;
+  } else if (words[0] == "edge" && words.size() == 2 && kEdges.count(words[1])) {
+    bar->PlaceAtEdge(kEdges.at(words[1]));
+  } else if (words[0] == "autohide" && words.size() == 2) {
+    bar->SetAutoHide(words[1] == "1");
+    bar->RefreshPlacement();
+  } else if (words[0] == "state") {
+    PrintState(*bar);
   }
+}
+
+// Commands arrive on stdin; its end quits, so no test leaves a window behind.
+void ReadCommands(TAppBar* bar) {
+  auto* input = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, qApp);
+  QObject::connect(input, &QSocketNotifier::activated, [bar, input] {
+    char buffer[256];
+    const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof(buffer) - 1);
+    if (n <= 0) {
+      input->setEnabled(false);
+      QCoreApplication::quit();
+      return;
+    }
+    for (const QString& line : QString::fromUtf8(buffer, int(n)).split('\n')) Command(bar, line);
+  });
 }
 
 }  // namespace
@@ -66,27 +83,28 @@ int main(int argc, char* argv[]) {
   parser.addOption({"edge", "left, top, right, bottom or float", "edge", "left"});
   parser.addOption({"size", "docked thickness", "pixels", "104"});
   parser.addOption({"float", "floating rectangle x,y,w,h", "rect", "300,200,104,300"});
-  parser.addOption({"name", "window title", "name", "Leiste"});
+  parser.addOption({"label", "window title", "label", "Leiste"});
   parser.addOption({"autohide", "hide at the edge"});
   parser.addOption({"client", "show a maximised ordinary window"});
   parser.addOption({"fullscreen", "with --client: full screen instead of maximised"});
   parser.process(app);
-  QApplication::setApplicationDisplayName(parser.value("name"));
+  QApplication::setApplicationDisplayName(parser.value("label"));
 
   if (parser.isSet("client")) {
     auto* client = new QLabel("Client");
-    client->setWindowTitle(parser.value("name"));
+    client->setWindowTitle(parser.value("label"));
     if (parser.isSet("fullscreen")) {
       client->showFullScreen();
     } else {
       client->showMaximized();
     }
     Print(QString("window %1").arg(client->winId()));
+    ReadCommands(nullptr);
     return app.exec();
   }
 
   TAppBar bar;
-  bar.setWindowTitle(parser.value("name"));
+  bar.setWindowTitle(parser.value("label"));
   bar.setAutoFillBackground(true);
   QPalette palette = bar.palette();
   palette.setColor(QPalette::Window, QColor(70, 110, 170));
@@ -112,16 +130,6 @@ int main(int argc, char* argv[]) {
   bar.show();
   Print(QString("window %1").arg(bar.winId()));
 
-  QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
-  QObject::connect(&input, &QSocketNotifier::activated, [&bar, &input] {
-    char buffer[256];
-    const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof(buffer) - 1);
-    if (n <= 0) {
-      input.setEnabled(false);
-      QCoreApplication::quit();
-      return;
-    }
-    for (const QString& line : QString::fromUtf8(buffer, int(n)).split('\n')) Command(bar, line);
-  });
+  ReadCommands(&bar);
   return app.exec();
 }
