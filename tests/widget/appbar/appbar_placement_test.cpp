@@ -168,6 +168,24 @@ TEST_F(AppBarTest, SecondAutoHideBarOnAnEdgeIsRefusedAndDocksWithoutAutoHide) {
   EXPECT_TRUE(second.AutoHide());
 }
 
+// A message box runs the event loop; the placement the bar posts to itself
+// at creation must not settle a half-placed window in the middle of it.
+TEST_F(AppBarTest, RefusalWhileTheBarIsCreatedKeepsTheDockedThickness) {
+  shell_->SetForeignAutoHideBar(abeLeft, 4242);
+  SetModalAnswer([](QDialog&) {
+    QCoreApplication::processEvents();
+    return int(QMessageBox::Ok);
+  });
+  TAppBar bar;
+  bar.SetVertDockSize(104);
+  bar.SetAutoHide(true);
+  bar.PlaceAtEdge(abeLeft);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(bar.AutoHide());
+  EXPECT_EQ(bar.VertDockSize(), 104);
+  EXPECT_EQ(bar.WindowRect(), TRect(0, 0, 104, 768));
+}
+
 TEST_F(AppBarTest, AutoHidePlaceHeldByAnotherProgramIsRefused) {
   shell_->SetForeignAutoHideBar(abeRight, 4242);
   TAppBar& bar = MakeBar();
