@@ -37,6 +37,24 @@ bool Reserves(int edge, const Rect& rect) {
   return IsEdge(edge) && rect.Width() > 0 && rect.Height() > 0;
 }
 
+// Takes the strip `reserved` at `edge` away from `rect`.
+void ShrinkBy(Rect& rect, int edge, const Rect& reserved) {
+  switch (edge) {
+    case 0:
+      rect.left = std::max(rect.left, reserved.right);
+      break;
+    case 1:
+      rect.top = std::max(rect.top, reserved.bottom);
+      break;
+    case 2:
+      rect.right = std::min(rect.right, reserved.left);
+      break;
+    case 3:
+      rect.bottom = std::min(rect.bottom, reserved.top);
+      break;
+  }
+}
+
 }  // namespace
 
 SimDesktopToolbar* SimToolbar() {
@@ -107,21 +125,7 @@ void SimDesktopToolbar::Adjust(WindowId window, int edge, Rect& rect) const {
   for (const Bar& other : bars_) {
     if (other.window == window) break;
     if (other.edge != edge || !Reserves(other.edge, other.reserved)) continue;
-    const Rect& r = other.reserved;
-    switch (edge) {
-      case 0:
-        rect.left = std::max(rect.left, r.right);
-        break;
-      case 1:
-        rect.top = std::max(rect.top, r.bottom);
-        break;
-      case 2:
-        rect.right = std::min(rect.right, r.left);
-        break;
-      case 3:
-        rect.bottom = std::min(rect.bottom, r.top);
-        break;
-    }
+    ShrinkBy(rect, edge, other.reserved);
   }
 }
 
@@ -194,21 +198,7 @@ void SimDesktopToolbar::SetTaskEntry(WindowId window, bool shown) {
 Rect SimDesktopToolbar::WorkArea() const {
   Rect area = Desktop().ScreenRect();
   for (const Bar& bar : bars_) {
-    if (!Reserves(bar.edge, bar.reserved)) continue;
-    switch (bar.edge) {
-      case 0:
-        area.left = std::max(area.left, bar.reserved.right);
-        break;
-      case 1:
-        area.top = std::max(area.top, bar.reserved.bottom);
-        break;
-      case 2:
-        area.right = std::min(area.right, bar.reserved.left);
-        break;
-      case 3:
-        area.bottom = std::min(area.bottom, bar.reserved.top);
-        break;
-    }
+    if (Reserves(bar.edge, bar.reserved)) ShrinkBy(area, bar.edge, bar.reserved);
   }
   return area;
 }
