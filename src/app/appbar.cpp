@@ -7,10 +7,12 @@
 
 #include "app/appbar_sliver.h"
 #include "platform/desktop.h"
+#include "platform/desktop_toolbar.h"
 
 namespace tolvex {
 
 using platform::Desktop;
+using platform::DesktopToolbar;
 
 TAppBar::TAppBar(QWidget* parent) : QWidget(parent, Qt::Window) {
   // Caption and close box only: a floating bar is neither minimised nor
@@ -57,11 +59,11 @@ void TAppBar::SetMaxHeight(int value) {
 }
 
 platform::WindowId TAppBar::Handle() {
-  if (FHandle == 0 && !FCreating) {
-    FCreating = true;
+  if (!FCreated) {
+    // The first native window is not a re-creation.
     FHandle = winId();
+    FCreated = true;
     CreateWnd();
-    FCreating = false;
   }
   return FHandle;
 }
@@ -100,6 +102,20 @@ void TAppBar::PostSettlePlacement() {
       Qt::QueuedConnection);
 }
 
+// The toolkit replaced the native window (it does so for some kinds of
+// content): the shell forgets the old one and learns the new one, which is
+// placed as the bar stands.
+void TAppBar::WindowRecreated() {
+  if (!FCreated) return;
+  const platform::WindowId old = FHandle;
+  FHandle = internalWinId();
+  if (FHandle == old) return;
+  if (old != 0) DesktopToolbar().Remove(old);
+  if (FHandle == 0) return;
+  AppBarMessage(abmNew, abeFloat);
+  RefreshPlacement();
+}
+
 void TAppBar::ShellCallback(int notification, bool flag) {
   switch (notification) {
     case platform::ToolbarPositionChanged:
@@ -123,7 +139,7 @@ bool TAppBar::event(QEvent* event) {
       Handle();
       break;
     case QEvent::WinIdChange:
-      if (FHandle != 0) FHandle = winId();
+      WindowRecreated();
       break;
     default:
       break;

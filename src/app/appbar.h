@@ -226,6 +226,7 @@ class TAppBar : public QWidget {
   // Window creation: registers the bar and places it.
   void CreateWnd();
   void PostSettlePlacement();
+  void WindowRecreated();
   // The hit-test code before the bar refines it: the sizing band of a
   // docked bar, else the client area.
   int DefaultHitTest(TPoint screenPoint) const;
@@ -272,7 +273,7 @@ class TAppBar : public QWidget {
   unsigned FStyle = wsCaption | wsSysMenu | wsThickFrame | wsMinimizeBox | wsMaximizeBox;
   unsigned FExStyle = wsExAppWindow;
   platform::WindowId FHandle = 0;
-  bool FCreating = false;
+  bool FCreated = false;
   // Depth of PlaceAtEdge calls under way.
   int FPlacing = 0;
   bool FSettlePending = false;

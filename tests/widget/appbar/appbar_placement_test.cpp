@@ -1,6 +1,8 @@
 // TAppBar placement on the simulated shell: defaults, docking rectangles,
 // the order of PlaceAtEdge's effects, the auto-hide refusal, z-order,
 // notifications and the task entry.
+#include <QWindow>
+
 #include "widget/appbar/appbar_test_fixture.h"
 
 namespace tolvex {
@@ -267,6 +269,20 @@ TEST_F(AppBarTest, DestructionUnregistersTheBarAndFreesItsAutoHidePlace) {
   bars_.clear();
   EXPECT_FALSE(shell_->IsRegistered(id));
   EXPECT_EQ(shell_->GetAutoHideBar(abeTop), 0u);
+}
+
+TEST_F(AppBarTest, ANewNativeWindowIsRegisteredInPlaceOfTheOld) {
+  TAppBar& bar = MakeBar();
+  bar.PlaceAtEdge(abeRight);
+  const platform::WindowId old = bar.Handle();
+  bar.windowHandle()->destroy();
+  bar.windowHandle()->create();
+  const platform::WindowId now = bar.windowHandle()->winId();
+  ASSERT_NE(now, old);
+  EXPECT_EQ(bar.Handle(), now);
+  EXPECT_FALSE(shell_->IsRegistered(old));
+  ASSERT_TRUE(shell_->IsRegistered(now));
+  EXPECT_EQ(shell_->Find(now)->reserved, TRect(920, 0, 1024, 768));
 }
 
 TEST_F(AppBarTest, TaskEntryFollowsTheRule) {
