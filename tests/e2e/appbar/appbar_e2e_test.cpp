@@ -232,12 +232,20 @@ TEST_F(AppBarE2E, TwoBarsOnOneEdgeStandSideBySide) {
   auto outer =
       std::make_unique<BarProcess>(display_, QStringList{"--edge", "left", "--size", "60"});
   ASSERT_TRUE(WaitFor([&] { return WorkArea() == std::vector<long>{60, 0, 964, 768}; }));
-  BarProcess inner(display_, {"--edge", "left", "--size", "104", "--label", "Innen"});
+  BarProcess inner(display_,
+                   {"--edge", "left", "--size", "104", "--label", "Innen", "--color", "#3c8c50"});
   ASSERT_TRUE(WaitFor([&] { return inner.State().startsWith("edge=0 rect=60,0,164,768"); }));
   EXPECT_TRUE(WaitFor([&] { return WorkArea() == std::vector<long>{164, 0, 860, 768}; }));
   EXPECT_TRUE(outer->State().startsWith("edge=0 rect=0,0,60,768"));
   EXPECT_EQ(Property(inner.Id(), "_NET_WM_STRUT_PARTIAL"),
             (std::vector<long>{164, 0, 0, 0, 0, 767, 0, 0, 0, 0, 0, 0}));
+  // Both bars painted: the outer one's colour, then the inner one's.
+  EXPECT_TRUE(WaitFor([&] {
+    return display_.Run("import", {"-window", "root", "-crop", "1x1+30+400", "txt:-"})
+               .contains("srgb(70,110,170)") &&
+           display_.Run("import", {"-window", "root", "-crop", "1x1+110+400", "txt:-"})
+               .contains("srgb(60,140,80)");
+  }));
   Screenshot("side_by_side");
 
   // When the outer bar goes, the inner one takes its place.

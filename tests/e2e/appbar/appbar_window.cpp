@@ -84,6 +84,7 @@ int main(int argc, char* argv[]) {
   parser.addOption({"size", "docked thickness", "pixels", "104"});
   parser.addOption({"float", "floating rectangle x,y,w,h", "rect", "300,200,104,300"});
   parser.addOption({"label", "window title", "label", "Leiste"});
+  parser.addOption({"color", "background colour", "color", "#466eaa"});
   parser.addOption({"autohide", "hide at the edge"});
   parser.addOption({"client", "show a maximised ordinary window"});
   parser.addOption({"fullscreen", "with --client: full screen instead of maximised"});
@@ -107,7 +108,7 @@ int main(int argc, char* argv[]) {
   bar.setWindowTitle(parser.value("label"));
   bar.setAutoFillBackground(true);
   QPalette palette = bar.palette();
-  palette.setColor(QPalette::Window, QColor(70, 110, 170));
+  palette.setColor(QPalette::Window, QColor(parser.value("color")));
   palette.setColor(QPalette::Highlight, QColor(255, 160, 0));
   bar.setPalette(palette);
   auto* button = new QPushButton("Knopf", &bar);
