@@ -2,6 +2,7 @@
 // proposes, moving between edges and into floating, the end of a move,
 // sizing steps and the hit test.
 #include <QLabel>
+#include <QTest>
 
 #include "widget/appbar/appbar_test_fixture.h"
 
@@ -324,6 +325,38 @@ TEST_F(AppBarTest, HitTest) {
     desktop_->SetKeyDown(Key::LeftButton, c.buttonDown);
     EXPECT_EQ(bar.HitTest(c.point, c.h), c.expected);
   }
+}
+
+// The bar runs drags itself: the window manager moves no docked bar.
+TEST_F(AppBarTest, MouseDragsADockedBarToTheOtherEdgeAndSizesItAtItsInnerSide) {
+  TAppBar& bar = MakeBar();
+  bar.SetHorzSizeInc(10);
+  bar.PlaceAtEdge(abeLeft);
+  bar.show();
+  desktop_->SetKeyDown(Key::LeftButton, true);
+  const QPoint client = bar.geometry().topLeft();
+  auto local = [&](int x, int y) { return QPoint(x, y) - client; };
+
+  // The inner side sizes the bar in steps of 10: 104 + 24 comes to 130.
+  QTest::mousePress(&bar, Qt::LeftButton, {}, local(102, 400));
+  QTest::mouseMove(&bar, local(126, 400));
+  EXPECT_EQ(bar.WindowRect(), TRect(0, 0, 130, 768));
+  desktop_->SetKeyDown(Key::LeftButton, false);
+  QTest::mouseRelease(&bar, Qt::LeftButton, {}, local(126, 400));
+  EXPECT_EQ(bar.VertDockSize(), 130);
+  EXPECT_EQ(ShellBar(bar).reserved, TRect(0, 0, 130, 768));
+
+  // An empty spot moves it; over the right edge it docks there.
+  desktop_->SetKeyDown(Key::LeftButton, true);
+  QTest::mousePress(&bar, Qt::LeftButton, {}, local(50, 400));
+  desktop_->SetCursorPos({1010, 400});
+  QTest::mouseMove(&bar, local(1010, 400));
+  EXPECT_EQ(bar.Edge(), abeRight);
+  desktop_->SetKeyDown(Key::LeftButton, false);
+  QTest::mouseRelease(&bar, Qt::LeftButton, {}, bar.mapFromGlobal(QPoint(1010, 400)));
+  EXPECT_EQ(bar.MovingEdge(), abeUnknown);
+  EXPECT_EQ(bar.Edge(), abeRight);
+  EXPECT_EQ(ShellBar(bar).reserved, TRect(894, 0, 1024, 768));
 }
 
 }  // namespace
