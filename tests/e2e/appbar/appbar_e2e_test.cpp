@@ -228,6 +228,17 @@ TEST_F(AppBarE2E, DragFromTheLeftEdgeToTheRightAndIntoFloating) {
   EXPECT_TRUE(WaitFor([&] { return WorkArea() == std::vector<long>{104, 0, 920, 768}; }));
 }
 
+TEST_F(AppBarE2E, ControlDragFloatsEvenAtTheEdge) {
+  BarProcess bar(display_, {"--edge", "left", "--float", "300,200,104,300"});
+  ASSERT_TRUE(WaitFor([&] { return WorkArea() == std::vector<long>{104, 0, 920, 768}; }));
+  display_.Run("xdotool", {"keydown", "ctrl"});
+  Drag({{50, 400}, {40, 380}, {20, 350}, {10, 300}});
+  display_.Run("xdotool", {"keyup", "ctrl"});
+  EXPECT_TRUE(WaitFor([&] { return bar.State().startsWith("edge=5 rect=-42,300,62,600"); }))
+      << bar.State().toStdString();
+  EXPECT_TRUE(WaitFor([&] { return WorkArea() == std::vector<long>{0, 0, 1024, 768}; }));
+}
+
 TEST_F(AppBarE2E, TwoBarsOnOneEdgeStandSideBySide) {
   auto outer =
       std::make_unique<BarProcess>(display_, QStringList{"--edge", "left", "--size", "60"});
