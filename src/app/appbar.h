@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 
 #include "platform/desktop_toolbar.h"
 #include "platform/geometry.h"
@@ -277,6 +278,27 @@ class TAppBar : public QWidget {
   // Depth of PlaceAtEdge calls under way.
   int FPlacing = 0;
   bool FSettlePending = false;
+
+  // The mouse event being handled: the pointer and keys as they were when
+  // it happened, which later in a busy event queue they no longer are.
+  struct TMessageState {
+    TPoint cursor;
+    bool primaryDown = false;
+    bool controlDown = false;
+  };
+  std::optional<TMessageState> FMessage;
+  TPoint MessageCursor() const;
+  bool PrimaryDown() const;
+  bool ControlDown() const;
+  // Makes `event` the current message for the rest of the scope.
+  class TCurrentMessage {
+   public:
+    TCurrentMessage(TAppBar& bar, const QMouseEvent& event);
+    ~TCurrentMessage() { bar_.FMessage.reset(); }
+
+   private:
+    TAppBar& bar_;
+  };
 
   // The drag under way: 0 none, htCaption moving, or the sizing code.
   int FDragCode = 0;

@@ -31,7 +31,7 @@ int TAppBar::DefaultHitTest(TPoint point) const {
 }
 
 int TAppBar::HitTest(TPoint point, int h) const {
-  if (h == htClient && Desktop().IsKeyDown(Key::LeftButton) &&
+  if (h == htClient && PrimaryDown() &&
       childAt(mapFromGlobal(QPoint(point.x, point.y))) == nullptr) {
     return htCaption;
   }

@@ -92,8 +92,27 @@ TAppBarEdge TAppBar::EdgeFromPoint(TAppBarFlags flags, TPoint point) const {
 }
 
 TAppBarEdge TAppBar::ProposedEdgeAt(TPoint screenPoint) const {
-  if (Desktop().IsKeyDown(Key::Control) && (FFlags & abfAllowFloat)) return abeFloat;
+  if (ControlDown() && (FFlags & abfAllowFloat)) return abeFloat;
   return EdgeFromPoint(FFlags, screenPoint);
+}
+
+TAppBar::TCurrentMessage::TCurrentMessage(TAppBar& bar, const QMouseEvent& event) : bar_(bar) {
+  const QPoint global = event.globalPosition().toPoint();
+  bar.FMessage =
+      TMessageState{TPoint{global.x(), global.y()}, (event.buttons() & Qt::LeftButton) != 0,
+                    (event.modifiers() & Qt::ControlModifier) != 0};
+}
+
+TPoint TAppBar::MessageCursor() const {
+  return FMessage ? FMessage->cursor : Desktop().CursorPos();
+}
+
+bool TAppBar::PrimaryDown() const {
+  return FMessage ? FMessage->primaryDown : Desktop().IsKeyDown(Key::LeftButton);
+}
+
+bool TAppBar::ControlDown() const {
+  return FMessage ? FMessage->controlDown : Desktop().IsKeyDown(Key::Control);
 }
 
 void TAppBar::EnterSizeMove() {
@@ -101,7 +120,7 @@ void TAppBar::EnterSizeMove() {
 }
 
 void TAppBar::Moving(TRect& rect) {
-  const TPoint cursor = Desktop().CursorPos();
+  const TPoint cursor = MessageCursor();
   const TAppBarEdge edge = ProposedEdgeAt(cursor);
   if (FMovingEdge != abeFloat && edge == abeFloat) {
     const int fw = FFloatRect.Width();
@@ -174,8 +193,8 @@ void TAppBar::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
     return;
   }
-  const QPoint global = event->globalPosition().toPoint();
-  const TPoint point{global.x(), global.y()};
+  const TCurrentMessage message(*this, *event);
+  const TPoint point = MessageCursor();
   const int code = HitTest(point, DefaultHitTest(point));
   if (code != htCaption && (code < htLeft || code > htBottomRight)) {
     QWidget::mousePressEvent(event);
@@ -194,8 +213,8 @@ void TAppBar::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
     return;
   }
-  const QPoint global = event->globalPosition().toPoint();
-  DragTo(TPoint{global.x(), global.y()});
+  const TCurrentMessage message(*this, *event);
+  DragTo(MessageCursor());
 }
 
 void TAppBar::mouseReleaseEvent(QMouseEvent* event) {
@@ -204,6 +223,7 @@ void TAppBar::mouseReleaseEvent(QMouseEvent* event) {
     return;
   }
   FDragCode = 0;
+  const TCurrentMessage message(*this, *event);
   ExitSizeMove();
 }
 
