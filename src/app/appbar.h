@@ -8,11 +8,11 @@
 // The operations are spread over files by concern: appbar.cpp (construction,
 // properties, window events), appbar_placement.cpp (shell messages and
 // placement), appbar_autohide.cpp (auto-hide and sliding),
-// appbar_moving.cpp (dragging and sizing), appbar_hittest.cpp.
+// appbar_moving.cpp (dragging and sizing), appbar_hittest.cpp; the sliver
+// of an auto-hidden bar is appbar_sliver.h.
 #pragma once
 
 #include <QFlags>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <cstdint>
