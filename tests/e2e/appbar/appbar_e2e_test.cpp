@@ -31,8 +31,10 @@ std::vector<long> Numbers(const QString& text) {
 
 class BarProcess {
  public:
-  BarProcess(const XvfbSession& display, const QStringList& arguments, bool waitForWindow = true) {
+  BarProcess(const XvfbSession& display, const QStringList& arguments, bool waitForWindow = true,
+             const QString& scaleFactor = QString()) {
     QProcessEnvironment env = display.Environment();
+    if (!scaleFactor.isEmpty()) env.insert("QT_SCALE_FACTOR", scaleFactor);
     env.insert("TOLVEX_PLATFORM", "sim");
     env.insert("TOLVEX_SIM_NATIVE", "toolbar,desktop");
     env.insert("ASAN_OPTIONS", "detect_leaks=0");
@@ -161,6 +163,15 @@ TEST_F(AppBarE2E, DockedLeftAndRightReserveExactlyTheirWidth) {
     return g[0] < 104 && g[0] + g[2] <= 920;
   }));
   Screenshot("docked_right");
+}
+
+// Struts count device pixels from the edges of the whole X screen.
+TEST_F(AppBarE2E, StrutsAreScaledByTheDevicePixelRatio) {
+  BarProcess bar(display_, {"--edge", "right", "--size", "52"}, true, "2");
+  ASSERT_TRUE(WaitFor([&] { return WorkArea() == std::vector<long>{0, 0, 920, 768}; }));
+  EXPECT_EQ(Property(bar.Id(), "_NET_WM_STRUT_PARTIAL"),
+            (std::vector<long>{0, 104, 0, 0, 0, 0, 0, 767, 0, 0, 0, 0}));
+  EXPECT_TRUE(bar.State().startsWith("edge=2 rect=460,0,512,384"));
 }
 
 TEST_F(AppBarE2E, FloatingShowsACaptionAndReservesNothing) {
