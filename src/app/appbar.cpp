@@ -158,7 +158,8 @@ void TAppBar::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
   if (FHandle == 0) return;
   AppBarMessage(abmWindowPosChanged, abeFloat);
-  FollowWindowManagerMove();
+  // Only moves reported by the window system can be the user's.
+  if (event->spontaneous()) FollowWindowManagerMove();
 }
 
 void TAppBar::resizeEvent(QResizeEvent* event) {

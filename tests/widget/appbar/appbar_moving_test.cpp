@@ -359,5 +359,19 @@ TEST_F(AppBarTest, MouseDragsADockedBarToTheOtherEdgeAndSizesItAtItsInnerSide) {
   EXPECT_EQ(ShellBar(bar).reserved, TRect(894, 0, 1024, 768));
 }
 
+// A floating bar the program moves (to the screen's edge, say) is not a
+// bar the user dropped there, wherever the cursor is.
+TEST_F(AppBarTest, AMoveByTheProgramDoesNotDockAFloatingBar) {
+  TAppBar& bar = MakeBar();
+  bar.PlaceAtEdge(abeFloat);
+  bar.show();
+  desktop_->SetCursorPos({5, 100});
+  bar.move(0, 50);
+  QCoreApplication::processEvents();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(bar.Edge(), abeFloat);
+  EXPECT_EQ(ShellBar(bar).reserved, TRect());
+}
+
 }  // namespace
 }  // namespace tolvex
