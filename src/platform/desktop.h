@@ -1,7 +1,9 @@
 // The desktop service: screen and work area, system metrics, the
-// full-window-dragging setting, key state and the cursor position.
+// full-window-dragging setting, key state, the cursor position and the tick
+// count.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "platform/geometry.h"
@@ -28,6 +30,8 @@ class IDesktop {
   virtual bool FullWindowDrag() = 0;
   virtual bool IsKeyDown(Key key) = 0;
   virtual Point CursorPos() = 0;
+  // Milliseconds since an arbitrary start, never going back.
+  virtual std::int64_t TickCount() = 0;
 };
 
 // The back end chosen at start.

@@ -4,6 +4,11 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
+#include <chrono>
+
+#ifdef TOLVEX_HAVE_X11
+#include "platform/x11/x11_connection.h"
+#endif
 
 namespace tolvex::platform {
 
@@ -41,6 +46,24 @@ bool LinuxDesktop::FullWindowDrag() {
 
 bool LinuxDesktop::IsKeyDown(Key key) {
   if (!PrimaryScreen()) return false;
+#ifdef TOLVEX_HAVE_X11
+  // The X server knows the buttons also while the window manager holds the
+  // pointer (a floating bar dragged by its caption); Qt does not.
+  if (auto mask = x11::PointerMask()) {
+    switch (key) {
+      case Key::Shift:
+        return *mask & XCB_MOD_MASK_SHIFT;
+      case Key::Control:
+        return *mask & XCB_MOD_MASK_CONTROL;
+      case Key::Alt:
+        return *mask & XCB_MOD_MASK_1;
+      case Key::LeftButton:
+        return *mask & XCB_BUTTON_MASK_1;
+      case Key::RightButton:
+        return *mask & XCB_BUTTON_MASK_3;
+    }
+  }
+#endif
   switch (key) {
     case Key::Shift:
       return QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier;
@@ -59,6 +82,11 @@ bool LinuxDesktop::IsKeyDown(Key key) {
 Point LinuxDesktop::CursorPos() {
   const QPoint p = QCursor::pos();
   return {p.x(), p.y()};
+}
+
+std::int64_t LinuxDesktop::TickCount() {
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 }  // namespace tolvex::platform

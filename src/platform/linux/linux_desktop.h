@@ -13,6 +13,7 @@ class LinuxDesktop : public IDesktop {
   bool FullWindowDrag() override;
   bool IsKeyDown(Key key) override;
   Point CursorPos() override;
+  std::int64_t TickCount() override;
 };
 
 }  // namespace tolvex::platform

@@ -13,4 +13,11 @@ bool SimDesktop::IsKeyDown(Key key) {
   return it != keys_.end() && it->second;
 }
 
+std::int64_t SimDesktop::TickCount() {
+  const std::int64_t now = tick_;
+  // A step below 1 would stop the clock and hang every loop that waits for it.
+  tick_ += tickStep_ > 0 ? tickStep_ : 1;
+  return now;
+}
+
 }  // namespace tolvex::platform::sim

@@ -15,6 +15,9 @@ class SimDesktop : public IDesktop {
   bool FullWindowDrag() override { return fullWindowDrag_; }
   bool IsKeyDown(Key key) override;
   Point CursorPos() override { return cursor_; }
+  // Each reading moves the simulated clock on by the tick step, so loops
+  // that wait for the clock end after a known number of readings.
+  std::int64_t TickCount() override;
 
   void SetScreenRect(Rect r) { screen_ = r; }
   void SetWorkArea(Rect r) { workArea_ = r; }
@@ -22,12 +25,15 @@ class SimDesktop : public IDesktop {
   void SetFullWindowDrag(bool on) { fullWindowDrag_ = on; }
   void SetKeyDown(Key key, bool down) { keys_[key] = down; }
   void SetCursorPos(Point p) { cursor_ = p; }
+  void SetTickStep(int milliseconds) { tickStep_ = milliseconds; }
 
  private:
   Rect screen_{0, 0, 1024, 768};
   Rect workArea_{0, 0, 1024, 768};
   bool fullWindowDrag_ = true;
   Point cursor_;
+  std::int64_t tick_ = 0;
+  int tickStep_ = 50;
   std::map<SystemMetric, int> metrics_;
   std::map<Key, bool> keys_;
 };
