@@ -23,6 +23,8 @@ namespace {
 
 constexpr int kGiveUpMs = 20000;
 constexpr int kIconicState = 3;
+constexpr int kRetryMs = 200;
+constexpr int kMaxRetries = 10;
 
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
   xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
@@ -76,29 +78,45 @@ class FirstWindowWatcher : public QObject {
     xcb_flush(connection_);
     notifier_ =
         new QSocketNotifier(xcb_get_file_descriptor(connection_), QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, &FirstWindowWatcher::HandleEvents);
+    connect(notifier_, &QSocketNotifier::activated, this, [this] { Process(false); });
+    connect(&retry_, &QTimer::timeout, this, &FirstWindowWatcher::Retry);
     QTimer::singleShot(kGiveUpMs, this, &QObject::deleteLater);
     // The program may have been quicker than this watcher.
-    CheckNewWindows();
+    Process(true);
   }
   ~FirstWindowWatcher() override { xcb_disconnect(connection_); }
 
  private:
-  void HandleEvents() {
-    bool listChanged = false;
-    while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
-      if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY &&
-          reinterpret_cast<xcb_property_notify_event_t*>(event)->atom == clientList_) {
-        listChanged = true;
+  // Events that arrive while a reply is awaited wait in xcb's own queue,
+  // where the socket notifier cannot see them: the queue is drained after
+  // every check of the client list.
+  void Process(bool check) {
+    for (;;) {
+      bool targetMapped = false;
+      bool targetGone = false;
+      while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
+        const uint8_t type = event->response_type & 0x7f;
+        if (type == XCB_PROPERTY_NOTIFY &&
+            reinterpret_cast<xcb_property_notify_event_t*>(event)->atom == clientList_) {
+          check = true;
+        }
+        if (type == XCB_MAP_NOTIFY &&
+            reinterpret_cast<xcb_map_notify_event_t*>(event)->window == target_) {
+          targetMapped = true;
+        }
+        // Its id may soon name another program's window.
+        if (type == XCB_DESTROY_NOTIFY &&
+            reinterpret_cast<xcb_destroy_notify_event_t*>(event)->window == target_) {
+          targetGone = true;
+        }
+        free(event);
       }
-      free(event);
+      if (xcb_connection_has_error(connection_) || targetGone) return Finish();
+      if (targetMapped && !retry_.isActive()) return Request();
+      if (!check || target_ != 0) return;
+      check = false;
+      CheckNewWindows();
     }
-    if (xcb_connection_has_error(connection_)) {
-      notifier_->setEnabled(false);
-      deleteLater();
-      return;
-    }
-    if (listChanged && notifier_->isEnabled()) CheckNewWindows();
   }
 
   void CheckNewWindows() {
@@ -106,18 +124,57 @@ class FirstWindowWatcher : public QObject {
       if (!checked_.insert(window).second) continue;
       const auto pid = Cardinals(connection_, window, wmPid_, XCB_ATOM_CARDINAL);
       if (pid.empty() || !IsSameOrDescendant(pid.front(), pid_)) continue;
-      Apply(window);
-      notifier_->setEnabled(false);
-      deleteLater();
+      // The window manager lists a window before it shows it; the request
+      // waits until it is shown.
+      target_ = window;
+      const uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+      xcb_change_window_attributes(connection_, window, XCB_CW_EVENT_MASK, &mask);
+      if (IsViewable(window)) Request();
       return;
     }
   }
 
-  void Apply(xcb_window_t window) {
+  bool IsViewable(xcb_window_t window) {
+    xcb_get_window_attributes_reply_t* reply = xcb_get_window_attributes_reply(
+        connection_, xcb_get_window_attributes(connection_, window), nullptr);
+    const bool viewable = reply != nullptr && reply->map_state == XCB_MAP_STATE_VIEWABLE;
+    free(reply);
+    return viewable;
+  }
+
+  // Window managers may drop a request that comes while they still settle a
+  // new window, so it is repeated until the state shows.
+  void Request() {
+    Send();
+    retry_.start(kRetryMs);
+  }
+
+  void Retry() {
+    Process(false);
+    if (!retry_.isActive()) return;
+    if (HasState() || ++retries_ >= kMaxRetries) return Finish();
+    Send();
+  }
+
+  bool HasState() {
+    if (showCommand_ == ShowMinimized) {
+      const xcb_atom_t wmState = Atom(connection_, "WM_STATE");
+      const auto state = Cardinals(connection_, target_, wmState, wmState);
+      return !state.empty() && state.front() == kIconicState;
+    }
+    const xcb_atom_t vertical = Atom(connection_, "_NET_WM_STATE_MAXIMIZED_VERT");
+    for (uint32_t atom :
+         Cardinals(connection_, target_, Atom(connection_, "_NET_WM_STATE"), XCB_ATOM_ATOM)) {
+      if (atom == vertical) return true;
+    }
+    return false;
+  }
+
+  void Send() {
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
-    message.window = window;
+    message.window = target_;
     if (showCommand_ == ShowMinimized) {
       message.type = Atom(connection_, "WM_CHANGE_STATE");
       message.data.data32[0] = kIconicState;
@@ -134,6 +191,12 @@ class FirstWindowWatcher : public QObject {
     xcb_flush(connection_);
   }
 
+  void Finish() {
+    notifier_->setEnabled(false);
+    retry_.stop();
+    deleteLater();
+  }
+
   xcb_connection_t* connection_;
   std::int64_t pid_;
   int showCommand_;
@@ -141,7 +204,10 @@ class FirstWindowWatcher : public QObject {
   xcb_atom_t clientList_ = XCB_ATOM_NONE;
   xcb_atom_t wmPid_ = XCB_ATOM_NONE;
   std::set<uint32_t> checked_;
+  xcb_window_t target_ = 0;  // the program's first window, once found
   QSocketNotifier* notifier_ = nullptr;
+  QTimer retry_;
+  int retries_ = 0;
 };
 
 }  // namespace
