@@ -1,6 +1,8 @@
 // The build step of one snap-in element.
 #include "app/snapin_host.h"
 
+#include <tolvex/snapin.h>
+
 #include "app/builtin_panels.h"
 #include "app/builtin_snapins.h"
 #include "app/snapin_module.h"
@@ -16,6 +18,11 @@ int PlaceSnapIn(ISnapInHost& host, TElementControls& controls, const QString& sn
   }
   if (BuiltInSnapIn(number) != nullptr) return PlaceBuiltInPanel(host, controls, number, y);
   return y;
+}
+
+std::intptr_t MessageWParam(const QEvent& message) {
+  const auto* withParameters = dynamic_cast<const TSI_Message*>(&message);
+  return withParameters != nullptr ? withParameters->WParam() : 0;
 }
 
 }  // namespace tolvex

@@ -6,7 +6,9 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 
+class QEvent;
 class QMenu;
 class QWidget;
 
@@ -39,5 +41,9 @@ class ISnapInHost {
 // is appended to `controls`; returns the running y below it.
 int PlaceSnapIn(ISnapInHost& host, TElementControls& controls, const QString& snapInFolder,
                 int number, const QString& fileName, int y);
+
+// The first parameter of a bar message (a TSI_Message of <tolvex/snapin.h>);
+// 0 for a plain event of the message's type, which plug-ins may send too.
+std::intptr_t MessageWParam(const QEvent& message);
 
 }  // namespace tolvex

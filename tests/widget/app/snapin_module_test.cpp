@@ -176,7 +176,13 @@ TEST_F(SnapInModule, APlugInChangingItsHeightRestacksTheElementsBelow) {
   EXPECT_EQ(second->y(), TestBar::kTop + 80);  // restacked at once by the height watch
   QCoreApplication::sendPostedEvents(&bar_);
   EXPECT_EQ(bar_.restackMessages, 1);  // and the plug-in's own message 2026
+  EXPECT_EQ(bar_.plugInMessages, 1);
   EXPECT_EQ(bar_.contentHeight, TestBar::kTop + 120);
+}
+
+TEST(BarMessage, CarriesItsFirstParameterOrNone) {
+  EXPECT_EQ(MessageWParam(TSI_Message(TSI_MSG_REBUILD, 5, 7)), 5);
+  EXPECT_EQ(MessageWParam(QEvent(QEvent::Type(TSI_MSG_REBUILD))), 0);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // implements the host interface and counts what the snap-ins ask of it.
 #pragma once
 
+#include <tolvex/snapin.h>
+
 #include <QEvent>
 #include <QMenu>
 #include <QWidget>
@@ -33,12 +35,15 @@ class TestBar : public QWidget, public ISnapInHost {
   TElementControls controls{*this};
   int restacks = 0;
   int restackMessages = 0;
+  int plugInMessages = 0;
   int contentHeight = kTop;
 
  protected:
   bool event(QEvent* event) override {
     if (event->type() == QEvent::Type(2026)) {
       ++restackMessages;
+      // A plug-in's message class must be recognised across the library boundary.
+      if (dynamic_cast<TSI_Message*>(event) != nullptr) ++plugInMessages;
       RestackElements();
       return true;
     }
