@@ -26,7 +26,8 @@ bool IsPlainFileName(const QString& fileName) {
 
 TTolvexSnapInModule::TTolvexSnapInModule(QWidget& bar, const QString& snapInFolder,
                                          const QString& fileName)
-    : libraryPath_(QDir(snapInFolder).filePath(fileName)) {
+    // Absolute, so that the system never searches its library path for it.
+    : libraryPath_(QFileInfo(QDir(snapInFolder).filePath(fileName)).absoluteFilePath()) {
   if (!IsPlainFileName(fileName) || BuiltInSnapInOfLibrary(fileName) != 0) return;
   if (!QFileInfo(libraryPath_).isFile()) return;
   libraryHandle_ = platform::Libraries().Load(libraryPath_.toStdString());

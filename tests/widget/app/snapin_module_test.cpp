@@ -87,6 +87,14 @@ TEST_F(SnapInModule, ThePlugInOfAFileNameLoadsOnce) {
   EXPECT_EQ(Calls(), QStringList({"sample load", "sample init", "sample bar-window"}));
 }
 
+TEST_F(SnapInModule, ARelativeSnapInFolderLoadsByItsAbsolutePath) {
+  Add(kSample, "sample.tsi");
+  ASSERT_TRUE(QDir::setCurrent(Folder()));
+  TTolvexSnapInModule module(bar_, "", "sample.tsi");
+  EXPECT_NE(module.LibraryHandle(), nullptr);
+  EXPECT_EQ(module.LibraryPath(), QDir(Folder()).canonicalPath() + "/sample.tsi");
+}
+
 TEST_F(SnapInModule, ALibraryLoadedByOtherMeansIsSkipped) {
   Add(kSample, "other.tsi");
   void* elsewhere = dlopen(Folder("other.tsi").toLocal8Bit().constData(), RTLD_NOW | RTLD_LOCAL);
