@@ -79,6 +79,22 @@ TEST_F(SnapInModule, BuildAndRebuildCallThePlugInInOrder) {
   EXPECT_TRUE(bar_.controls.Control(0)->isVisible());
 }
 
+// End-to-end tests of the real binary see loads and unloads in the
+// simulated platform's record.
+TEST_F(SnapInModule, LoadsAndUnloadsAreRecordedOnTheSimulatedPlatform) {
+  Add(kSample, "sample.tsi");
+  qputenv("TOLVEX_SIM_LOG", Folder("sim.log").toLocal8Bit());
+  Place(1, "sample.tsi");
+  Place(1, "missing.tsi");
+  bar_.controls.Clear();
+  qunsetenv("TOLVEX_SIM_LOG");
+  QFile log(Folder("sim.log"));
+  ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+  const QString path = Folder("sample.tsi");
+  EXPECT_EQ(QString::fromUtf8(log.readAll()),
+            "libraries\tload\t" + path + "\tok\nlibraries\tunload\t" + path + "\n");
+}
+
 TEST_F(SnapInModule, ThePlugInOfAFileNameLoadsOnce) {
   Add(kSample, "sample.tsi");
   const int y = Place(1, "sample.tsi");
