@@ -12,7 +12,8 @@
  * on the bar's user-interface thread.
  *
  * Life of a plug-in, at every full rebuild of the bar:
- *   1. the library is loaded (RTLD_NOW | RTLD_LOCAL);
+ *   1. the library is loaded, all its symbols bound at once (on Linux
+ *      RTLD_NOW | RTLD_LOCAL);
  *   2. TSI_GetInterfaceVersion, then TSI_InitSnapIn(bar);
  *   3. TSI_GetControl: the bar sets the control's parent to the bar, its
  *      position and width, and reads its height; the control's height is the
