@@ -1,0 +1,28 @@
+// Dynamic libraries on Linux: dlopen/dlsym/dlclose, and the loaded objects
+// of the process from dl_iterate_phdr.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "platform/libraries.h"
+
+namespace tolvex::platform {
+
+class LinuxLibraries : public ILibraries {
+ public:
+  LibraryHandle Load(const std::string& path) override;
+  void* Symbol(LibraryHandle library, const std::string& name) override;
+  void Unload(LibraryHandle library) override;
+  bool IsLoaded(const std::string& fileName) override;
+
+ private:
+  // dlclose does not always unmap a library (RTLD_NODELETE, or GCC's unique
+  // symbols in C++ code); such a library, once released here, must not make
+  // the next load of the same file look like a duplicate.
+  std::multimap<LibraryHandle, std::string> loaded_;  // one entry per Load: canonical path
+  std::set<std::string> released_;                    // canonical paths
+};
+
+}  // namespace tolvex::platform
