@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "app/builtin_snapins.h"
 #include "app/ini_file.h"
 #include "shared/error.h"
 
@@ -15,22 +16,6 @@ const char kLayoutSection[] = "tolvexBar";
 // A "Count" beyond this is not a layout anyone made; reading stops there
 // instead of creating elements until memory runs out.
 constexpr int kMaxElements = 100000;
-
-struct TBuiltInSnapIn {
-  const char* displayName;
-  const char* libraryName;
-};
-
-// Index = number - 1; number 1 is any plug-in library.
-constexpr TBuiltInSnapIn kSnapIns[] = {
-    {"", ""},
-    {"tolvexAmp-Snapin", "txamp.tsi"},
-    {"tolvexClock-Snapin", "txclock.tsi"},
-    {"tolvexNotes-Snapin", "txnotes.tsi"},
-    {"tolvexTerminator-Snapin", "txterm.tsi"},
-    {"tolvexDialup-Snapin", "txdialup.tsi"},
-    {"tolvexPic-Snapin", "txpic.tsi"},
-};
 
 // The file-name part of a path written on this system or on Windows.
 QString FileNamePart(const QString& path) {
@@ -93,27 +78,19 @@ void ReadSnapIn(const TtxIniFile& file, const QString& section, TTolvexElement& 
   element.SnapInNumber = static_cast<std::uint8_t>(number);
   element.SnapIn = FileNamePart(file.ReadString(section, "SnapIn", QString()));
   if (!element.SnapIn.contains('.')) element.SnapIn += ".tsi";
-  if (const int builtIn = BuiltInSnapInNumber(element.SnapIn)) MakeBuiltIn(element, builtIn);
+  if (const int builtIn = BuiltInSnapInOfLibrary(element.SnapIn)) MakeBuiltIn(element, builtIn);
 }
 
 }  // namespace
 
 QString SnapInDisplayName(int number) {
-  if (number < kFirstSnapInNumber || number > kLastSnapInNumber) return QString();
-  return QString::fromLatin1(kSnapIns[number - 1].displayName);
+  const TBuiltInSnapIn* snapIn = BuiltInSnapIn(number);
+  return snapIn != nullptr ? QString::fromLatin1(snapIn->DisplayName) : QString();
 }
 
 QString SnapInLibraryName(int number) {
-  if (number < kFirstSnapInNumber || number > kLastSnapInNumber) return QString();
-  return QString::fromLatin1(kSnapIns[number - 1].libraryName);
-}
-
-int BuiltInSnapInNumber(const QString& libraryFileName) {
-  const QString lower = libraryFileName.toLower();
-  for (int number = kFirstSnapInNumber + 1; number <= kLastSnapInNumber; ++number) {
-    if (lower == QLatin1String(kSnapIns[number - 1].libraryName)) return number;
-  }
-  return 0;
+  const TBuiltInSnapIn* snapIn = BuiltInSnapIn(number);
+  return snapIn != nullptr ? QString::fromLatin1(snapIn->LibraryName) : QString();
 }
 
 QString ElementSectionName(int number) {

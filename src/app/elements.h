@@ -35,18 +35,15 @@ struct TTolvexElement {
   std::uint8_t SnapInNumber = 0;
 };
 
-// Built-in snap-in numbers: 1 stands for any plug-in library, 2 to 7 for the
-// panels that are part of the bar.
+// Snap-in numbers: 1 stands for any plug-in library, 2 to 7 for the panels
+// that are part of the bar.
 constexpr int kFirstSnapInNumber = 1;
 constexpr int kLastSnapInNumber = 7;
-// "tolvexClock-Snapin" for 3; the file name for 1 has no fixed display name
-// (empty), nor has a number outside 1 to 7.
+// The display name ("tolvexClock-Snapin" for 3) and the library file name
+// ("txclock.tsi" for 3) of a built-in snap-in; empty for 1 (any plug-in
+// library) and numbers outside 2 to 7. The table lives in builtin_snapins.h.
 QString SnapInDisplayName(int number);
-// "txclock.tsi" for 3; empty for 1 and numbers outside 1 to 7.
 QString SnapInLibraryName(int number);
-// The built-in number (2 to 7) of a library file name, matched in lower
-// case; 0 when the library is not one of the built-in ones.
-int BuiltInSnapInNumber(const QString& libraryFileName);
 
 // Reads section `section` of a layout file into `element` with the reading
 // rules of the layout file; the bar's build uses the same function.

@@ -1,6 +1,7 @@
 // Elements and the layout file: the reading rules, the writing rules and the
 // list operations.
 #include "app/elements.h"
+#include "app/builtin_snapins.h"
 
 #include <gtest/gtest.h>
 
@@ -193,9 +194,9 @@ TEST_F(ElementsTest, ListOperations) {
 TEST(SnapIns, NamesAndNumbers) {
   EXPECT_EQ(SnapInDisplayName(4), "tolvexNotes-Snapin");
   EXPECT_EQ(SnapInLibraryName(5), "txterm.tsi");
-  EXPECT_EQ(BuiltInSnapInNumber("TXDIALUP.TSI"), 6);
-  EXPECT_EQ(BuiltInSnapInNumber("other.tsi"), 0);
-  EXPECT_EQ(BuiltInSnapInNumber(""), 0);
+  EXPECT_EQ(BuiltInSnapInOfLibrary("TXDIALUP.TSI"), 6);
+  EXPECT_EQ(BuiltInSnapInOfLibrary("other.tsi"), 0);
+  EXPECT_EQ(BuiltInSnapInOfLibrary(""), 0);
   EXPECT_TRUE(SnapInDisplayName(8).isEmpty());
 }
 
