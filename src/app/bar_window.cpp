@@ -1,0 +1,273 @@
+// The bar window: creation, the docking and state operations, the bar's
+// messages and its destruction.
+#include "app/bar_window.h"
+
+#include <tolvex/snapin.h>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QFrame>
+
+#include "app/bar_artwork.h"
+#include "app/first_instance.h"
+#include "app/folders.h"
+#include "controls/action.h"
+#include "controls/button.h"
+#include "controls/file_drag.h"
+#include "controls/image_list.h"
+#include "platform/desktop.h"
+#include "platform/single_instance.h"
+#include "shared/main_window.h"
+#include "shared/tolvexbar_info.h"
+
+namespace tolvex {
+namespace {
+
+const QString kSystem = QStringLiteral("System");
+
+}  // namespace
+
+TwTolvexDesktop::TwTolvexDesktop() {
+  if (!IsFirstInstance()) {
+    QCoreApplication::exit(0);
+    return;
+  }
+  setObjectName(QStringLiteral("TwTolvexDesktop"));
+  setWindowTitle(QStringLiteral("TolvexBar"));
+  SetMainWindow(this);
+  files_ = PrepareConfiguration();
+  ElementControls_ = std::make_unique<TElementControls>(*this);
+  CreateComponents();
+
+  // No resizing by the user: the bar is always 104 pixels wide.
+  SetFlags(abfAllowLeft | abfAllowRight | abfAllowFloat);
+  resize(kBarWidth, height());
+  SetVertDockSize(kBarWidth);
+  SetHorzSizeInc(0);
+  SetVertSizeInc(0);
+  SetMinWidth(kBarWidth);
+  SetMaxWidth(kBarWidth);
+
+  ApplyStartupSettings();
+  snapInFolder_ = tolvex::SnapInFolder();
+  BuildElements(0);
+  AddBarSubmenu(*pmElements_);
+  platform::SingleInstance().SetActivationHandler([this] { ActivateBar(); });
+  show();
+}
+
+TwTolvexDesktop::~TwTolvexDesktop() {
+  if (!files_.ConfigFile) return;
+  platform::SingleInstance().SetActivationHandler(nullptr);
+  FormDestroy();
+}
+
+void TwTolvexDesktop::CreateComponents() {
+  // The header shows the active caption's colours, as the title bar would.
+  pnHeader_ = new QWidget(this);
+  pnHeader_->setObjectName(QStringLiteral("pnHeader"));
+  pnHeader_->setAutoFillBackground(true);
+  QPalette header = pnHeader_->palette();
+  header.setColor(QPalette::Window, palette().color(QPalette::Active, QPalette::Highlight));
+  header.setColor(QPalette::Button, header.color(QPalette::Window));
+  header.setColor(QPalette::WindowText,
+                  palette().color(QPalette::Active, QPalette::HighlightedText));
+  header.setColor(QPalette::ButtonText, header.color(QPalette::WindowText));
+  pnHeader_->setPalette(header);
+  pnHeader_->setGeometry(0, 0, kBarWidth, kHeaderHeight);
+
+  bvTopLine_ = new QFrame(this);
+  bvTopLine_->setObjectName(QStringLiteral("bvTopLine"));
+  bvTopLine_->setFrameShape(QFrame::HLine);
+  bvTopLine_->setFrameShadow(QFrame::Sunken);
+  bvTopLine_->setGeometry(0, kHeaderHeight, kBarWidth, 2);
+
+  ilSmallButtons_ = new TtxImageList(QSize(16, 8), this);
+  for (int i = sbAlwaysOnTopOn; i <= sbAutoHideNotAvailable; ++i) {
+    ilSmallButtons_->Add(SmallButtonImage(TSmallButtonImage(i)));
+  }
+
+  fdFileDrag_ = new TFileDrag(this);
+  connect(fdFileDrag_, &TFileDrag::OnDrop, this,
+          [this](TFileDrag* sender, int, int) { fdFileDragDrop(sender->Files()); });
+
+  piTolvexBar_ = CreateTolvexBarInfo(this);
+  CreateActions();
+  CreateMenus();
+
+  btMainButton_ = new TrButton(pnHeader_);
+  btMainButton_->setObjectName(QStringLiteral("btMainButton"));
+  btMainButton_->setGeometry(0, 0, 75, kHeaderHeight);
+  btMainButton_->SetCaption(QStringLiteral("tolvexBar"));
+  btMainButton_->SetPicture(MainButtonGlyph(devicePixelRatioF()));
+  btMainButton_->SetHint(QStringLiteral("tolvexBar-Systemmenü"));
+  btMainButton_->SetColor(header.color(QPalette::Window));
+  connect(btMainButton_, &TrButton::Clicked, this, &TwTolvexDesktop::btMainButtonClick);
+
+  btAutoHide_ = new TrButton(pnHeader_);
+  btAutoHide_->setObjectName(QStringLiteral("btAutoHide"));
+  btAutoHide_->setGeometry(75, 0, 23, 12);
+  btAutoHide_->SetImageList(ilSmallButtons_);
+  btAutoHide_->SetAction(acAutoHide_);
+  btAutoHide_->SetColorFocused(palette().color(QPalette::Button));
+
+  btAlwaysOnTop_ = new TrButton(pnHeader_);
+  btAlwaysOnTop_->setObjectName(QStringLiteral("btAlwaysOnTop"));
+  btAlwaysOnTop_->setGeometry(75, 12, 23, 12);
+  btAlwaysOnTop_->SetImageList(ilSmallButtons_);
+  btAlwaysOnTop_->SetAction(acAlwaysOnTop_);
+  btAlwaysOnTop_->SetColorFocused(palette().color(QPalette::Button));
+  for (TrButton* button : {btMainButton_, btAutoHide_, btAlwaysOnTop_}) {
+    button->setPalette(header);
+  }
+}
+
+void TwTolvexDesktop::ApplyStartupSettings() {
+  TtxIniFile& config = ConfigFile();
+  SetDocked(config.ReadBool(kSystem, "Taskbar", true));
+  SetStayOnTop(config.ReadBool(kSystem, "StayOnTop", true));
+  SetAutoHideState(config.ReadBool(kSystem, "AutoHide", false));
+  SetTaskEntry(config.ReadBool(kSystem, "ShowTaskEntry", false) ? abtShow : abtFloatDependent);
+  SetDragAndDrop(config.ReadBool(kSystem, "DragAndDrop", true));
+  const int left = config.ReadInteger(kSystem, "Left", -1);
+  const int top = config.ReadInteger(kSystem, "Top", -1);
+  if (!IsDocked() && left != -1 && top != -1) {
+    const TRect work = platform::Desktop().WorkArea();
+    const TRect window = WindowRect();
+    int x = left;
+    if (x > work.right - window.Width()) {
+      x = work.right - window.Width();
+    } else if (x < work.left) {
+      x = work.left;
+    }
+    SetWindowRect(TRect{x, top, x + window.Width(), top + window.Height()});
+  }
+}
+
+void TwTolvexDesktop::SetDocked(bool docked) {
+  TtxIniFile& config = ConfigFile();
+  const int alignment = config.ReadInteger(kSystem, "Alignment", 0);
+  if (docked) {
+    if (alignment == 0) {
+      PlaceAtEdge(abeLeft);
+    } else if (alignment == 1) {
+      PlaceAtEdge(abeRight);
+    }
+    RefreshPlacement();
+  } else {
+    PlaceAtEdge(abeFloat);
+    RefreshPlacement();
+    TRect window = WindowRect();
+    const int frameWidth = window.Width() - width();
+    const int frameHeight = window.Height() - height();
+    const int outerWidth = kBarWidth + frameWidth;
+    int left = window.left;
+    if (alignment == 0) {
+      left = 0;
+    } else if (alignment == 1) {
+      left = platform::Desktop().WorkArea().right - outerWidth;
+    }
+    SetWindowRect(TRect{left, 0, left + outerWidth, ContentHeight_ + frameHeight});
+  }
+  if (config.ReadBool(kSystem, "Taskbar", docked) != docked) {
+    config.WriteBool(kSystem, "Taskbar", docked);
+  }
+}
+
+void TwTolvexDesktop::SetAutoHideState(bool on) {
+  SetAutoHide(on);
+  btAutoHide_->SetImageIndex(IsDocked() ? (on ? sbAutoHideOn : sbAutoHideOff)
+                                        : sbAutoHideNotAvailable);
+  acAutoHide_->setChecked(on);
+}
+
+void TwTolvexDesktop::SetStayOnTop(bool on) {
+  SetAlwaysOnTop(on);
+  btAlwaysOnTop_->SetImageIndex(on ? sbAlwaysOnTopOn : sbAlwaysOnTopOff);
+  acAlwaysOnTop_->setChecked(on);
+}
+
+bool TwTolvexDesktop::DragAndDrop() const {
+  return acDragAndDrop_->isChecked();
+}
+
+void TwTolvexDesktop::SetDragAndDrop(bool on) {
+  acDragAndDrop_->setChecked(on);
+  fdFileDrag_->SetEnableDrop(on);
+}
+
+void TwTolvexDesktop::ApplyEdgeStyle(bool duringMove, TAppBarEdge edge) {
+  TAppBar::ApplyEdgeStyle(duringMove, edge);
+  // The components do not exist yet while the base class places the window
+  // for the first time.
+  if (btAutoHide_ == nullptr) return;
+  if (edge != abeFloat) {
+    btAutoHide_->SetImageIndex(AutoHide() ? sbAutoHideOn : sbAutoHideOff);
+    acTaskbar_->setChecked(true);
+    miAutoHide_->setEnabled(true);
+  } else {
+    btAutoHide_->SetImageIndex(sbAutoHideNotAvailable);
+    acTaskbar_->setChecked(false);
+    miAutoHide_->setEnabled(false);
+    const int frameHeight = WindowRect().Height() - height();
+    SetMinHeight(frameHeight + ContentHeight_);
+    SetMaxHeight(frameHeight + ContentHeight_);
+  }
+}
+
+void TwTolvexDesktop::ActivateBar() {
+  AppBarMessage(abmActivate, Edge());
+  if (isMinimized()) showNormal();
+  show();
+  raise();
+  activateWindow();
+}
+
+bool TwTolvexDesktop::event(QEvent* event) {
+  switch (int(event->type())) {
+    case kRestackMessage:
+      RestackElements();
+      return true;
+    case kActivateMessage:
+      ActivateBar();
+      return true;
+    case kRebuildMessage:
+      BuildElements(int(MessageWParam(*event)));
+      return true;
+    default:
+      return TAppBar::event(event);
+  }
+}
+
+void TwTolvexDesktop::resizeEvent(QResizeEvent* event) {
+  TAppBar::resizeEvent(event);
+  pnHeader_->resize(width(), kHeaderHeight);
+  bvTopLine_->resize(width(), 2);
+  FitElementWidths();
+}
+
+void TwTolvexDesktop::closeEvent(QCloseEvent* event) {
+  // A close request ends the program without the panels saving their state.
+  ElementControls_->Clear();
+  TAppBar::closeEvent(event);
+}
+
+void TwTolvexDesktop::FormDestroy() {
+  ElementControls_->SaveBuiltInPanelSettings();
+  ElementControls_.reset();
+  TtxIniFile& config = ConfigFile();
+  const bool docked = IsDocked();
+  const TRect window = WindowRect();
+  config.WriteInteger(kSystem, "Left", docked ? -1 : window.left);
+  config.WriteInteger(kSystem, "Top", docked ? -1 : window.top);
+  if (config.ReadBool(kSystem, "Taskbar", docked) != docked) {
+    config.WriteBool(kSystem, "Taskbar", docked);
+  }
+  const bool dragAndDrop = DragAndDrop();
+  if (config.ReadBool(kSystem, "DragAndDrop", dragAndDrop) != dragAndDrop) {
+    config.WriteBool(kSystem, "DragAndDrop", dragAndDrop);
+  }
+}
+
+}  // namespace tolvex

@@ -1,0 +1,92 @@
+// Building the bar's elements from the layout file, stacking them and
+// fitting their widths.
+#include "app/bar_window.h"
+
+#include "app/builtin_panels.h"
+#include "app/elements.h"
+#include "app/launcher_button.h"
+
+namespace tolvex {
+namespace {
+
+const QString kLayoutSection = QStringLiteral("tolvexBar");
+
+}  // namespace
+
+void TwTolvexDesktop::BuildElements(int start) {
+  int y = ContentHeight_;
+  if (start <= 0) {
+    ElementControls_->Clear();
+    y = kHeaderHeight + 2;
+    start = 1;
+  }
+  ResetBuiltInPanels();
+  const int count = LayoutFile().ReadInteger(kLayoutSection, "Count", 0);
+  const bool wasVisible = isVisible();
+  hide();
+  // The final step runs also when an element fails, so that the bar is
+  // never left hidden; the error then passes on to be shown.
+  struct TFinish {
+    TwTolvexDesktop& bar;
+    const int& y;
+    bool visible;
+    ~TFinish() {
+      bar.ContentHeight_ = y;
+      if (bar.IsDocked()) {
+        bar.SetFloatLeft(0);
+        bar.SetFloatTop(0);
+        bar.SetFloatRight(bar.width());
+        bar.SetFloatBottom(bar.ContentHeight_);
+      } else {
+        const int frameHeight = bar.WindowRect().Height() - bar.height();
+        bar.SetMinHeight(frameHeight + bar.ContentHeight_);
+        bar.SetMaxHeight(frameHeight + bar.ContentHeight_);
+        bar.resize(bar.width(), bar.ContentHeight_);
+      }
+      if (visible) bar.show();
+      bar.ElementControls_->ShowSnapIns();
+    }
+  } finish{*this, y, wasVisible};
+
+  for (int n = start; n <= count; ++n) {
+    const QString section = ElementSectionName(n);
+    const QString type = LayoutFile().ReadString(section, "Type", " ");
+    if (type.startsWith('P')) {
+      auto* button = new TTolvexButton(this);
+      button->LoadFromSection(LayoutFile(), n);
+      ElementControls_->Append(button);
+      PlaceElementControl(*this, *button, y);
+      y += button->height();
+      button->SetPopupMenu(pmElements_);
+      button->setAcceptDrops(true);
+      button->installEventFilter(this);
+    } else if (type.startsWith('S')) {
+      TTolvexElement element;
+      ReadElementSection(LayoutFile(), section, element);
+      y = PlaceSnapIn(*this, *ElementControls_, snapInFolder_, element.SnapInNumber, element.SnapIn,
+                      y);
+    }
+  }
+}
+
+void TwTolvexDesktop::RestackElements() {
+  ContentHeight_ = ElementControls_->Restack(kHeaderHeight + 2);
+  if (IsDocked()) {
+    SetFloatLeft(0);
+    SetFloatTop(0);
+    SetFloatRight(width());
+    SetFloatBottom(ContentHeight_);
+    return;
+  }
+  const int frameHeight = WindowRect().Height() - height();
+  SetMinHeight(frameHeight + ContentHeight_);
+  SetMaxHeight(frameHeight + ContentHeight_);
+  resize(width(), ContentHeight_);
+  RefreshPlacement();
+}
+
+void TwTolvexDesktop::FitElementWidths() {
+  if (ElementControls_) ElementControls_->FitWidths(width());
+}
+
+}  // namespace tolvex
