@@ -7,9 +7,14 @@
 namespace tolvex {
 namespace {
 
-const QColor kInk(0x20, 0x20, 0x20);
-const QColor kActive(0x1c, 0x6c, 0xd0);
-const QColor kGrey(0x90, 0x90, 0x90);
+// The state images lie on the header, in the caption colour: light ink, a
+// warm colour for "on" and a faded one for "not available".
+const QColor kInk(0xf0, 0xf0, 0xf0);
+const QColor kActive(0xff, 0xd0, 0x40);
+const QColor kGrey(0xa0, 0xb0, 0xc0);
+// The glyph sits on the same header.
+const QColor kGlyphInk(0x20, 0x20, 0x20);
+const QColor kGlyphTitle(0x1c, 0x6c, 0xd0);
 
 QPixmap Blank(int width, int height, double devicePixelRatio) {
   QPixmap pixmap(QSize(width, height) * devicePixelRatio);
@@ -51,10 +56,10 @@ QPixmap MainButtonGlyph(double devicePixelRatio) {
   QPixmap pixmap = Blank(16, 16, devicePixelRatio);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(kInk, 1));
+  p.setPen(QPen(kGlyphInk, 1));
   p.setBrush(QColor(0xf4, 0xf4, 0xf4));
   p.drawRoundedRect(QRectF(3.5, 0.5, 9, 15), 1.5, 1.5);
-  p.fillRect(QRectF(4, 1, 8, 3), kActive);
+  p.fillRect(QRectF(4, 1, 8, 3), kGlyphTitle);
   const QColor tiles[] = {QColor(0xe0, 0x60, 0x30), QColor(0x40, 0xa0, 0x40),
                           QColor(0xd0, 0xa0, 0x20)};
   for (int i = 0; i < 3; ++i) p.fillRect(QRectF(5, 5.5 + i * 3.3, 6, 2.2), tiles[i]);

@@ -64,6 +64,9 @@ TwTolvexDesktop::~TwTolvexDesktop() {
 }
 
 void TwTolvexDesktop::CreateComponents() {
+  QFont font = this->font();
+  font.setPointSize(8);
+  setFont(font);
   // The header shows the active caption's colours, as the title bar would.
   pnHeader_ = new QWidget(this);
   pnHeader_->setObjectName(QStringLiteral("pnHeader"));
@@ -109,17 +112,22 @@ void TwTolvexDesktop::CreateComponents() {
   btAutoHide_->setObjectName(QStringLiteral("btAutoHide"));
   btAutoHide_->setGeometry(75, 0, 23, 12);
   btAutoHide_->SetImageList(ilSmallButtons_);
-  btAutoHide_->SetAction(acAutoHide_);
   btAutoHide_->SetColorFocused(palette().color(QPalette::Button));
 
   btAlwaysOnTop_ = new TrButton(pnHeader_);
   btAlwaysOnTop_->setObjectName(QStringLiteral("btAlwaysOnTop"));
   btAlwaysOnTop_->setGeometry(75, 12, 23, 12);
   btAlwaysOnTop_->SetImageList(ilSmallButtons_);
-  btAlwaysOnTop_->SetAction(acAlwaysOnTop_);
   btAlwaysOnTop_->SetColorFocused(palette().color(QPalette::Button));
   for (TrButton* button : {btMainButton_, btAutoHide_, btAlwaysOnTop_}) {
     button->setPalette(header);
+  }
+  // The state buttons show only their image: they take the action's hint and
+  // click, not its caption.
+  for (auto [button, action] :
+       {std::pair{btAutoHide_, acAutoHide_}, std::pair{btAlwaysOnTop_, acAlwaysOnTop_}}) {
+    button->SetHint(action->Hint());
+    connect(button, &TrButton::Clicked, action, &QAction::trigger);
   }
 }
 

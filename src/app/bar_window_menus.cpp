@@ -11,6 +11,7 @@
 #include "app/settings_service.h"
 #include "controls/action.h"
 #include "controls/button.h"
+#include "controls/file_drag.h"
 #include "platform/shell.h"
 #include "shared/message_dialog.h"
 #include "shared/project_info.h"
