@@ -166,21 +166,35 @@ void TwTolvexDesktop::SetDocked(bool docked) {
   } else {
     PlaceAtEdge(abeFloat);
     RefreshPlacement();
-    TRect window = WindowRect();
-    const int frameWidth = window.Width() - width();
-    const int frameHeight = window.Height() - height();
-    const int outerWidth = kBarWidth + frameWidth;
-    int left = window.left;
+    int left = WindowRect().left;
     if (alignment == 0) {
       left = 0;
     } else if (alignment == 1) {
-      left = platform::Desktop().WorkArea().right - outerWidth;
+      left = platform::Desktop().WorkArea().right - kBarWidth;
     }
-    SetWindowRect(TRect{left, 0, left + outerWidth, ContentHeight_ + frameHeight});
+    PlaceFloating(left, 0);
   }
   if (config.ReadBool(kSystem, "Taskbar", docked) != docked) {
     config.WriteBool(kSystem, "Taskbar", docked);
   }
+}
+
+void TwTolvexDesktop::FitFloatingHeight() {
+  const int frameHeight = WindowRect().Height() - height();
+  SetMinHeight(frameHeight + ContentHeight_);
+  SetMaxHeight(frameHeight + ContentHeight_);
+}
+
+void TwTolvexDesktop::PlaceFloating(int left, int top) {
+  FitFloatingHeight();
+  // The floating rectangle is where the toolbar puts a floating bar each
+  // time it is placed; it follows the content's height.
+  const TRect rect{left, top, left + kBarWidth, top + MinHeight()};
+  SetFloatLeft(rect.left);
+  SetFloatTop(rect.top);
+  SetFloatRight(rect.right);
+  SetFloatBottom(rect.bottom);
+  SetWindowRect(rect);
 }
 
 void TwTolvexDesktop::SetAutoHideState(bool on) {
@@ -218,9 +232,7 @@ void TwTolvexDesktop::ApplyEdgeStyle(bool duringMove, TAppBarEdge edge) {
     btAutoHide_->SetImageIndex(sbAutoHideNotAvailable);
     acTaskbar_->setChecked(false);
     miAutoHide_->setEnabled(false);
-    const int frameHeight = WindowRect().Height() - height();
-    SetMinHeight(frameHeight + ContentHeight_);
-    SetMaxHeight(frameHeight + ContentHeight_);
+    FitFloatingHeight();
   }
 }
 

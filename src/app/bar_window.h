@@ -112,6 +112,12 @@ class TwTolvexDesktop : public TAppBar, public ISnapInHost {
   void CreateActions();
   void CreateMenus();
   void ApplyStartupSettings();
+  // The height limits of the floating bar for the current content.
+  void FitFloatingHeight();
+  // Puts the floating bar at (left, top), just tall enough for its content.
+  void PlaceFloating(int left, int top);
+  // Docked: the floating rectangle; floating: the window, for the content.
+  void FitHeight();
   void FormDestroy();
   void btMainButtonClick();
   // The settings dialog's operations; nothing while none is registered.

@@ -32,17 +32,7 @@ void TwTolvexDesktop::BuildElements(int start) {
     bool visible;
     ~TFinish() {
       bar.ContentHeight_ = y;
-      if (bar.IsDocked()) {
-        bar.SetFloatLeft(0);
-        bar.SetFloatTop(0);
-        bar.SetFloatRight(bar.width());
-        bar.SetFloatBottom(bar.ContentHeight_);
-      } else {
-        const int frameHeight = bar.WindowRect().Height() - bar.height();
-        bar.SetMinHeight(frameHeight + bar.ContentHeight_);
-        bar.SetMaxHeight(frameHeight + bar.ContentHeight_);
-        bar.resize(bar.width(), bar.ContentHeight_);
-      }
+      bar.FitHeight();
       if (visible) bar.show();
       bar.ElementControls_->ShowSnapIns();
     }
@@ -71,18 +61,21 @@ void TwTolvexDesktop::BuildElements(int start) {
 
 void TwTolvexDesktop::RestackElements() {
   ContentHeight_ = ElementControls_->Restack(kHeaderHeight + 2);
+  FitHeight();
+  if (!IsDocked()) RefreshPlacement();
+}
+
+void TwTolvexDesktop::FitHeight() {
   if (IsDocked()) {
+    // A later switch to floating shows a bar just tall enough.
     SetFloatLeft(0);
     SetFloatTop(0);
     SetFloatRight(width());
     SetFloatBottom(ContentHeight_);
     return;
   }
-  const int frameHeight = WindowRect().Height() - height();
-  SetMinHeight(frameHeight + ContentHeight_);
-  SetMaxHeight(frameHeight + ContentHeight_);
-  resize(width(), ContentHeight_);
-  RefreshPlacement();
+  const TRect window = WindowRect();
+  PlaceFloating(window.left, window.top);
 }
 
 void TwTolvexDesktop::FitElementWidths() {
