@@ -281,11 +281,13 @@ void TwTolvexDesktop::FormDestroy() {
   const TRect window = WindowRect();
   config.WriteInteger(kSystem, "Left", docked ? -1 : window.left);
   config.WriteInteger(kSystem, "Top", docked ? -1 : window.top);
-  if (config.ReadBool(kSystem, "Taskbar", docked) != docked) {
+  // Compared with what the next start would read: a missing key means the
+  // start-up default, so a floating bar must write "Taskbar" to stay so.
+  if (config.ReadBool(kSystem, "Taskbar", true) != docked) {
     config.WriteBool(kSystem, "Taskbar", docked);
   }
   const bool dragAndDrop = DragAndDrop();
-  if (config.ReadBool(kSystem, "DragAndDrop", dragAndDrop) != dragAndDrop) {
+  if (config.ReadBool(kSystem, "DragAndDrop", true) != dragAndDrop) {
     config.WriteBool(kSystem, "DragAndDrop", dragAndDrop);
   }
 }
