@@ -70,7 +70,7 @@ void TwTolvexDesktop::FitHeight() {
     // A later switch to floating shows a bar just tall enough.
     SetFloatLeft(0);
     SetFloatTop(0);
-    SetFloatRight(width());
+    SetFloatRight(WindowRect().Width());
     SetFloatBottom(ContentHeight_);
     return;
   }
