@@ -9,6 +9,10 @@
 // (creation, state, edges, messages, destruction), bar_window_build.cpp
 // (building and stacking the elements), bar_window_menus.cpp (actions and
 // menus), bar_window_drop.cpp (file drops and reordering by drag).
+//
+// The dial-up component `txRas` joins the bar (and ISnapInHost) together
+// with the dial-up panel; the settings dialog registers itself through
+// settings_service.h.
 #pragma once
 
 #include <QPointer>
@@ -93,8 +97,6 @@ class TwTolvexDesktop : public TAppBar, public ISnapInHost {
   // Shows the element context menu for the control `on` (nullptr: the bar's
   // empty area) at `screenPos`; `exec` false only prepares it (tests).
   void PopupElements(QWidget* on, QPoint screenPos, bool exec = true);
-  // A right click on the floating bar's frame: the main menu at `screenPos`.
-  void FrameContextMenu(QPoint screenPos);
 
   // Event handlers of the form.
   void fdFileDragDrop(const QStringList& files);

@@ -152,10 +152,6 @@ void TwTolvexDesktop::btMainButtonClick() {
   pmMain_->popup(mapToGlobal(QPoint(pnHeader_->x(), pnHeader_->y() + kHeaderHeight)));
 }
 
-void TwTolvexDesktop::FrameContextMenu(QPoint screenPos) {
-  pmMain_->popup(screenPos);
-}
-
 void TwTolvexDesktop::PopupElements(QWidget* on, QPoint screenPos, bool exec) {
   menuControl_ = on;
   // Edit and delete only for a control, not for the bar's empty area.
