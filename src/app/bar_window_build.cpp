@@ -47,7 +47,8 @@ void TwTolvexDesktop::BuildElements(int start) {
       ElementControls_->Append(button);
       PlaceElementControl(*this, *button, y);
       y += button->height();
-      button->SetPopupMenu(pmElements_);
+      // Without a menu of its own the button leaves its context-menu request
+      // to the bar, which opens pmElements for it.
       button->setAcceptDrops(true);
       button->installEventFilter(this);
     } else if (type.startsWith('S')) {

@@ -161,12 +161,11 @@ void TwTolvexDesktop::PopupElements(QWidget* on, QPoint screenPos, bool exec) {
 }
 
 void TwTolvexDesktop::contextMenuEvent(QContextMenuEvent* event) {
+  // On anything but an element (the header, the empty area) the menu offers
+  // what applies to the bar as a whole.
   QWidget* child = childAt(event->pos());
+  while (child != nullptr && child->parentWidget() != this) child = child->parentWidget();
   const bool onElement = child != nullptr && ElementControls_->IndexOf(child) >= 0;
-  if (child != nullptr && !onElement && child != this) {
-    // The header has no element menu.
-    if (pnHeader_->isAncestorOf(child) || child == pnHeader_) return;
-  }
   PopupElements(onElement ? child : nullptr, event->globalPos());
 }
 

@@ -2,6 +2,7 @@
 // drops, deleting a launcher, the element context menu.
 #include <gtest/gtest.h>
 
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
@@ -211,6 +212,26 @@ TEST_F(BarWindow, TheMenuOnTheEmptyAreaOffersOnlyAddAndTheBarSubmenu) {
   bar_->PopupElements(bar_->ElementControls().Control(0), QPoint(), false);
   EXPECT_EQ(shown(),
             (QStringList{"&Hinzufügen...", "&Eigenschaften...", "&Löschen", "&tolvexBar"}));
+}
+
+TEST_F(BarWindow, ARightClickOnALauncherOpensTheElementMenuForIt) {
+  Layout({"Type=P;Name=Eins"});
+  QWidget* button = bar_->ElementControls().Control(0);
+  QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                          button->mapToGlobal(QPoint(5, 5)));
+  QCoreApplication::sendEvent(button, &click);
+  QMenu* menu = bar_->pmElements();
+  EXPECT_TRUE(menu->isVisible());
+  EXPECT_TRUE(bar_->acDeleteElement()->isVisible());
+  menu->hide();
+  // The menu's entries act on that launcher.
+  bool asked = false;
+  TScopedModalAnswer answer([&](QDialog& dialog) {
+    asked = true;
+    return AnswerByResult(mrNo)(dialog);
+  });
+  bar_->acDeleteElement()->trigger();
+  EXPECT_TRUE(asked);
 }
 
 TEST_F(BarWindow, TheBarSubmenuCopiesTheMainMenu) {
