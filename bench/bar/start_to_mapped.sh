@@ -43,7 +43,7 @@ for count in 20 100; do
     cp "$build/tolvexbar" "$work/run/program/"
     layout "$count" >"$work/run/program/tolvexbar.dat"
     start=$(now)
-    HOME="$work/run/home" XDG_CONFIG_HOME="$work/run/home/.config" TOLVEX_PLATFORM=sim \
+    XDG_RUNTIME_DIR="$work" HOME="$work/run/home" XDG_CONFIG_HOME="$work/run/home/.config" TOLVEX_PLATFORM=sim \
       TOLVEX_SIM_NATIVE=toolbar,desktop,shell "$work/run/program/tolvexbar" &
     bar=$!
     until xdotool search --onlyvisible --name '^TolvexBar' >/dev/null 2>&1; do sleep 0.002; done
