@@ -4,9 +4,7 @@
 
 #include <tolvex/snapin.h>
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QContextMenuEvent>
 #include <QFrame>
 
 #include "app/bar_artwork.h"
@@ -29,10 +27,8 @@ const QString kSystem = QStringLiteral("System");
 }  // namespace
 
 TwTolvexDesktop::TwTolvexDesktop() {
-  if (!IsFirstInstance()) {
-    QCoreApplication::exit(0);
-    return;
-  }
+  // A second start hands over to the running bar and ends inside.
+  IsFirstInstance();
   setObjectName(QStringLiteral("TwTolvexDesktop"));
   setWindowTitle(QStringLiteral("TolvexBar"));
   SetMainWindow(this);
@@ -58,7 +54,6 @@ TwTolvexDesktop::TwTolvexDesktop() {
 }
 
 TwTolvexDesktop::~TwTolvexDesktop() {
-  if (!files_.ConfigFile) return;
   platform::SingleInstance().SetActivationHandler(nullptr);
   FormDestroy();
 }
@@ -122,13 +117,13 @@ void TwTolvexDesktop::CreateComponents() {
   for (TrButton* button : {btMainButton_, btAutoHide_, btAlwaysOnTop_}) {
     button->setPalette(header);
   }
-  // The state buttons show only their image: they take the action's hint and
-  // click, not its caption.
-  for (auto [button, action] :
-       {std::pair{btAutoHide_, acAutoHide_}, std::pair{btAlwaysOnTop_, acAlwaysOnTop_}}) {
-    button->SetHint(action->Hint());
-    connect(button, &TrButton::Clicked, action, &QAction::trigger);
-  }
+  // The state buttons show only their image: they take the action's hint,
+  // not its caption. The auto-hide button works also while its menu entry
+  // is disabled (floating): it docks the bar then.
+  btAutoHide_->SetHint(acAutoHide_->Hint());
+  connect(btAutoHide_, &TrButton::Clicked, this, &TwTolvexDesktop::acAutoHideExecute);
+  btAlwaysOnTop_->SetHint(acAlwaysOnTop_->Hint());
+  connect(btAlwaysOnTop_, &TrButton::Clicked, acAlwaysOnTop_, &QAction::trigger);
 }
 
 void TwTolvexDesktop::ApplyStartupSettings() {

@@ -124,6 +124,7 @@ class TwTolvexDesktop : public TAppBar, public ISnapInHost {
   void btMainButtonClick();
   // The settings dialog's operations; nothing while none is registered.
   void RunSettings(int page);
+  void acAutoHideExecute();
   void acAddElementExecute();
   void acEditElementExecute();
   // The launcher button the element menu was opened on, and its index.

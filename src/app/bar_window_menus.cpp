@@ -55,15 +55,7 @@ void TwTolvexDesktop::CreateActions() {
     action->setCheckable(true);
   }
 
-  connect(acAutoHide_, &QAction::triggered, this, [this] {
-    if (IsDocked()) {
-      SetAutoHideState(!AutoHide());
-      ConfigFile().WriteBool(kSystem, "AutoHide", AutoHide());
-    } else {
-      SetDocked(true);
-    }
-    RefreshPlacement();
-  });
+  connect(acAutoHide_, &QAction::triggered, this, &TwTolvexDesktop::acAutoHideExecute);
   connect(acAlwaysOnTop_, &QAction::triggered, this, [this] {
     SetStayOnTop(!AlwaysOnTop());
     ConfigFile().WriteBool(kSystem, "StayOnTop", AlwaysOnTop());
@@ -76,6 +68,16 @@ void TwTolvexDesktop::CreateActions() {
   connect(acAddElement_, &QAction::triggered, this, &TwTolvexDesktop::acAddElementExecute);
   connect(acEditElement_, &QAction::triggered, this, &TwTolvexDesktop::acEditElementExecute);
   connect(acDeleteElement_, &QAction::triggered, this, &TwTolvexDesktop::acDeleteElementExecute);
+}
+
+void TwTolvexDesktop::acAutoHideExecute() {
+  if (IsDocked()) {
+    SetAutoHideState(!AutoHide());
+    ConfigFile().WriteBool(kSystem, "AutoHide", AutoHide());
+  } else {
+    SetDocked(true);
+  }
+  RefreshPlacement();
 }
 
 void TwTolvexDesktop::CreateMenus() {
@@ -114,7 +116,7 @@ void TwTolvexDesktop::CreateMenus() {
   pmMain_->addAction(QStringLiteral("&Beenden"), qApp, &QCoreApplication::quit);
   // The settings dialog comes with its own registration; until then its
   // entries are there but cannot be chosen.
-  const bool settings = CreateSettingsDialog(*this) != nullptr;
+  const bool settings = SettingsDialogRegistered();
   for (QAction* entry : {miOptionen_, miElemente_, static_cast<QAction*>(acAddElement_),
                          static_cast<QAction*>(acEditElement_)}) {
     entry->setEnabled(settings);

@@ -17,6 +17,10 @@ TSettingsDialogFactory RegisterSettingsDialog(TSettingsDialogFactory factory) {
   return std::exchange(Factory(), std::move(factory));
 }
 
+bool SettingsDialogRegistered() {
+  return static_cast<bool>(Factory());
+}
+
 std::unique_ptr<ISettingsDialog> CreateSettingsDialog(TwTolvexDesktop& owner) {
   return Factory() ? Factory()(owner) : nullptr;
 }

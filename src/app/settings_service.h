@@ -26,6 +26,7 @@ using TSettingsDialogFactory = std::function<std::unique_ptr<ISettingsDialog>(Tw
 
 // Sets the factory (an empty function removes it); returns the previous one.
 TSettingsDialogFactory RegisterSettingsDialog(TSettingsDialogFactory factory);
+bool SettingsDialogRegistered();
 // The dialog for one operation, or nullptr while none is registered.
 std::unique_ptr<ISettingsDialog> CreateSettingsDialog(TwTolvexDesktop& owner);
 

@@ -17,6 +17,7 @@
 #include "app/snapin_module.h"
 #include "app/snapin_panel.h"
 #include "controls/action.h"
+#include "controls/button.h"
 #include "shared/modal.h"
 #include "support/qt_printers.h"
 
@@ -35,6 +36,9 @@ class GrowingPanel : public TSnapInPanel {
   void Start() override {
     if (heightAfterStart_ > 0) resize(width(), heightAfterStart_);
   }
+  void SaveSettings() override { ++saves; }
+
+  static inline int saves = 0;
 
  private:
   int heightAfterStart_;
@@ -232,6 +236,43 @@ TEST_F(BarWindow, ARightClickOnALauncherOpensTheElementMenuForIt) {
   });
   bar_->acDeleteElement()->trigger();
   EXPECT_TRUE(asked);
+}
+
+TEST_F(BarWindow, AutoHideClickedWhileFloatingDocksTheBar) {
+  bar_->SetDocked(false);
+  ASSERT_FALSE(bar_->IsDocked());
+  EXPECT_FALSE(bar_->acAutoHide()->isEnabled());
+  bar_->btAutoHide()->Click();
+  EXPECT_TRUE(bar_->IsDocked());
+  EXPECT_FALSE(bar_->AutoHide());
+  EXPECT_TRUE(bar_->acAutoHide()->isEnabled());
+}
+
+TEST_F(BarWindow, OnlyDestructionWithoutACloseRequestLetsTheClockSave) {
+  for (const bool closeFirst : {true, false}) {
+    Layout({"Type=S;Kind=2"});
+    GrowingPanel::saves = 0;
+    if (closeFirst) bar_->close();
+    bar_.reset();
+    EXPECT_EQ(GrowingPanel::saves, closeFirst ? 0 : 1) << closeFirst;
+    bar_ = std::make_unique<TwTolvexDesktop>();
+  }
+}
+
+TEST_F(BarWindow, DestructionWritesThePlaceAndTheStatesForTheNextStart) {
+  bar_->SetDocked(false);
+  bar_->SetDragAndDrop(false);
+  const TRect window = bar_->WindowRect();
+  const QString config = bar_->ConfigFile().FileName();
+  bar_.reset();
+  TtxIniFile file(config);
+  EXPECT_EQ(file.ReadInteger("System", "Left", -2), window.left);
+  EXPECT_EQ(file.ReadInteger("System", "Top", -2), window.top);
+  EXPECT_EQ(file.ReadString("System", "Taskbar", "<none>"), "0");
+  EXPECT_EQ(file.ReadString("System", "DragAndDrop", "<none>"), "0");
+  bar_ = std::make_unique<TwTolvexDesktop>();
+  EXPECT_FALSE(bar_->IsDocked());
+  EXPECT_FALSE(bar_->DragAndDrop());
 }
 
 TEST_F(BarWindow, TheBarSubmenuCopiesTheMainMenu) {
