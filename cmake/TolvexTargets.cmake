@@ -29,9 +29,15 @@ function(tolvex_test name)
     TOLVEX_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     TOLVEX_FIXTURE_DIR="${PROJECT_SOURCE_DIR}/tests/fixtures"
     TOLVEX_BUILD_DIR="${CMAKE_BINARY_DIR}")
+  # End-to-end tests drive real X servers, window managers and mouse drags;
+  # they run one at a time so a busy machine cannot reorder their events.
+  set(serial)
+  if(ARG_LABEL STREQUAL "e2e")
+    set(serial RUN_SERIAL TRUE)
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES LABELS ${ARG_LABEL} ${ARG_PROPERTIES})
+    PROPERTIES LABELS ${ARG_LABEL} ${serial} ${ARG_PROPERTIES})
 endfunction()
 
 # tolvex_fuzzer(NAME SOURCES ... LINKS ...): a libFuzzer target (TOLVEX_FUZZ=ON, clang).

@@ -1,18 +1,13 @@
-// The default error display: a standard message box until the system's own
-// message dialog takes its place here.
+// The default error display: the system's message dialog, kind Error, with
+// an Ok button and the kind's default headline.
 #include "app/error_display.h"
 
-#include <QApplication>
-#include <QMessageBox>
-
-#include "shared/modal.h"
+#include "shared/message_dialog.h"
 
 namespace tolvex {
 
 void ShowErrorMessage(const QString& message) {
-  QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message,
-                  QMessageBox::Ok, QApplication::activeWindow());
-  ExecModal(box);
+  ShowMessageDlg(QString(), message, MessageKind::Error, mbOk);
 }
 
 }  // namespace tolvex

@@ -3,13 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
-#include <QMessageBox>
+#include <QLabel>
 #include <QTimer>
 #include <cstdlib>
 
 #include "app/application.h"
 #include "app/ini_file.h"
 #include "shared/error.h"
+#include "shared/message_form.h"
 #include "shared/modal.h"
 
 namespace tolvex {
@@ -33,11 +34,11 @@ class ErrorDisplay : public testing::Test {
  protected:
   void SetUp() override {
     SetModalAnswer([this](QDialog& dialog) {
-      auto& box = dynamic_cast<QMessageBox&>(dialog);
-      shown_ << box.text();
-      EXPECT_EQ(box.icon(), QMessageBox::Critical);
+      auto& box = dynamic_cast<TwTxMessage&>(dialog);
+      shown_ << box.findChild<QLabel*>("txMessage")->text();
+      EXPECT_EQ(box.Kind(), MessageKind::Error);
       if (onShow_) onShow_();
-      return int(QMessageBox::Ok);
+      return int(mrOk);
     });
   }
   void TearDown() override { SetModalAnswer(nullptr); }

@@ -25,7 +25,7 @@ class TRecordingShell : public platform::IShell {
     return succeed_;
   }
   int IconCount(const std::string&) override { return 0; }
-  platform::IconImage ExtractIcon(const std::string&, int, int) override { return {}; }
+  platform::IconImage ExtractIcon(const std::string&, int, int, double) override { return {}; }
   std::string AppDataFolder() override { return {}; }
   std::string ProgramFile() override { return {}; }
 
