@@ -1,18 +1,17 @@
-// Program entry: sets the application title, creates the main window and
-// runs the message loop.
+// Program entry: sets the application title, creates the bar window as the
+// main window and runs the message loop.
 #include <exception>
 
 #include "app/application.h"
+#include "app/bar_window.h"
 #include "app/error_display.h"
-#include "app/placeholder_window.h"
 
 int main(int argc, char* argv[]) {
   tolvex::TTolvexApplication app(argc, argv);
   QApplication::setApplicationName("tolvexBar");
   QApplication::setApplicationDisplayName("tolvexBar");
   try {
-    tolvex::TwPlaceholder window;
-    window.show();
+    tolvex::TwTolvexDesktop window;
     return app.exec();
   } catch (const std::exception& error) {
     // An error while the main window is created ends the program after it

@@ -1,0 +1,77 @@
+// A full rebuild of the bar (message 2028 with 0) with n launchers, offscreen
+// on the simulated platform: with icons (the target is this program, so the
+// shell extracts its icon) and without (targets that do not exist).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "app/bar_window.h"
+#include "app/ini_file.h"
+
+namespace {
+
+using tolvex::TwTolvexDesktop;
+
+// One bar for all runs, with its files in a private home folder.
+TwTolvexDesktop& Bar() {
+  static QTemporaryDir home;
+  static std::unique_ptr<TwTolvexDesktop> bar = [] {
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toLocal8Bit());
+    QDir().mkpath(home.path() + "/.config");
+    return std::make_unique<TwTolvexDesktop>();
+  }();
+  return *bar;
+}
+
+void WriteLayout(int count, bool icons) {
+  tolvex::TtxIniFile& layout = Bar().LayoutFile();
+  tolvex::TtxIniBatch batch(layout, tolvex::platform::BatchStart::Empty);
+  layout.WriteInteger("tolvexBar", "Count", count);
+  const QString target =
+      icons ? QCoreApplication::applicationFilePath() : QStringLiteral("/nonexistent/program");
+  for (int n = 1; n <= count; ++n) {
+    const QString section = "Link" + QString::number(n);
+    layout.WriteString(section, "Type", "P");
+    layout.WriteString(section, "Name", "Programm " + QString::number(n));
+    layout.WriteString(section, "Target", target);
+  }
+  batch.Commit();
+}
+
+void FullRebuild(benchmark::State& state, bool icons) {
+  const int count = int(state.range(0));
+  WriteLayout(count, icons);
+  for (auto _ : state) {
+    Bar().BuildElements(0);
+    QCoreApplication::processEvents();
+  }
+  state.SetComplexityN(count);
+  state.counters["elements"] = Bar().ElementControls().Count();
+}
+BENCHMARK_CAPTURE(FullRebuild, WithoutIcons, false)
+    ->RangeMultiplier(2)
+    ->Range(125, 1000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
+BENCHMARK_CAPTURE(FullRebuild, WithIcons, true)
+    ->RangeMultiplier(2)
+    ->Range(125, 1000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("TOLVEX_PLATFORM", "sim", 0);
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,98 @@
+// Files dropped on the bar become new elements at the end of the layout
+// file; launcher buttons dragged onto one another change the bar's order
+// until the next build.
+#include "app/bar_window.h"
+
+#include <tolvex/snapin.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
+
+#include "app/elements.h"
+#include "app/ini_file.h"
+
+namespace tolvex {
+namespace {
+
+const QString kLayoutSection = QStringLiteral("tolvexBar");
+
+// A plug-in library counts as one only in the snap-in folder.
+bool IsSnapInLibrary(const QFileInfo& file, const QString& snapInFolder) {
+  const QString folder = QDir::cleanPath(file.absolutePath());
+  return file.suffix().compare(QStringLiteral("tsi"), Qt::CaseInsensitive) == 0 &&
+         folder.compare(QDir::cleanPath(snapInFolder), Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+void TwTolvexDesktop::fdFileDragDrop(const QStringList& files) {
+  TtxIniFile& layout = LayoutFile();
+  // One write of the file for the whole drop: a failure leaves it as it was.
+  TtxIniBatch batch(layout);
+  const int first = layout.ReadInteger(kLayoutSection, "Count", 0);
+  layout.WriteInteger(kLayoutSection, "Count", first + int(files.size()));
+  for (int i = 0; i < files.size(); ++i) {
+    const QString section = ElementSectionName(first + i + 1);
+    const QString& path = files[i];
+    const QFileInfo file(path);
+    if (IsSnapInLibrary(file, snapInFolder_)) {
+      layout.WriteString(section, "Type", "S");
+      layout.WriteString(section, "SnapIn", file.fileName());
+    } else {
+      layout.WriteString(section, "Type", "P");
+      layout.WriteString(section, "Name", file.fileName().toLower());
+      layout.WriteString(section, "Description", path);
+      layout.WriteString(section, "Target", path);
+      layout.WriteString(section, "IconFile", path);
+    }
+  }
+  batch.Commit();
+  QCoreApplication::postEvent(this, new TSI_Message(kRebuildMessage, 0));
+}
+
+bool TwTolvexDesktop::ElementDragOver(QWidget* target) const {
+  return DragAndDrop() && ElementControls_->IndexOf(target) >= 0;
+}
+
+void TwTolvexDesktop::ElementDragDrop(QWidget* dragged, QWidget* target) {
+  if (!DragAndDrop()) return;
+  const int from = ElementControls_->IndexOf(dragged);
+  const int to = ElementControls_->IndexOf(target);
+  if (from < 0 || to < 0) return;
+  ElementControls_->Move(from, to);
+  RestackElements();
+}
+
+bool TwTolvexDesktop::eventFilter(QObject* watched, QEvent* event) {
+  // Only the bar's own buttons take part; files go to the drop target.
+  auto* target = qobject_cast<QWidget*>(watched);
+  if (target == nullptr) return false;
+  switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+      auto* drag = static_cast<QDropEvent*>(event);
+      auto* source = qobject_cast<QWidget*>(drag->source());
+      if (source == nullptr || ElementControls_->IndexOf(source) < 0) return false;
+      if (ElementDragOver(target)) {
+        drag->acceptProposedAction();
+      } else {
+        drag->ignore();
+      }
+      return true;
+    }
+    case QEvent::Drop: {
+      auto* drop = static_cast<QDropEvent*>(event);
+      auto* source = qobject_cast<QWidget*>(drop->source());
+      if (source == nullptr || ElementControls_->IndexOf(source) < 0) return false;
+      ElementDragDrop(source, target);
+      drop->acceptProposedAction();
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+}  // namespace tolvex

@@ -1,0 +1,77 @@
+// The launcher button.
+#include "app/launcher_button.h"
+
+#include <QFileInfo>
+#include <QImage>
+
+#include "platform/shell.h"
+
+namespace tolvex {
+namespace {
+
+constexpr int kDefaultHeight = 25;
+constexpr int kSmallHeight = 20;
+constexpr int kLargeHeight = 38;
+
+// The shell's icon as a pixmap `size` pixels square on screen; null when the
+// file has no such icon.
+QPixmap ShellIcon(const QString& file, int index, int size, double devicePixelRatio) {
+  platform::IconImage icon =
+      platform::Shell().ExtractIcon(file.toStdString(), index, size, devicePixelRatio);
+  if (icon.IsNull()) return {};
+  const QImage image(reinterpret_cast<const uchar*>(icon.pixels.data()), icon.width, icon.height,
+                     icon.width * 4, QImage::Format_ARGB32);
+  QPixmap pixmap = QPixmap::fromImage(image.copy());
+  pixmap.setDevicePixelRatio(devicePixelRatio);
+  return pixmap;
+}
+
+}  // namespace
+
+TTolvexButton::TTolvexButton(QWidget* parent) : TrButton(parent) {
+  resize(width(), kDefaultHeight);
+}
+
+void TTolvexButton::LoadFromSection(const TtxIniFile& file, int number) {
+  ElementNumber_ = number;
+  TTolvexElement element;
+  ReadElementSection(file, ElementSectionName(number), element);
+  SetCaption(element.Name);
+  Description_ = element.Description;
+  SetHint(Description_);
+  SetShowHint(true);
+  Target_ = element.Target;
+  Parameters_ = element.Parameters;
+  WorkingDir_ = element.WorkingDir;
+  ShowCommand_ = element.ShowCommand;
+  IconFile_ = element.IconFile;
+  IconIndex_ = element.IconIndex;
+  Size_ = element.Size;
+  LoadIcon();
+}
+
+void TTolvexButton::LoadIcon() {
+  if (IconFile_.isEmpty() || !QFileInfo::exists(IconFile_)) return;
+  const double ratio = devicePixelRatioF();
+  if (Size_ == ls16) {
+    // A small icon is drawn at half the picture's size, so it is taken at
+    // twice the small size for a sharp result.
+    const QPixmap icon = ShellIcon(IconFile_, IconIndex_, platform::kSmallIconSize * 2, ratio);
+    if (icon.isNull()) return;
+    SetSmallIcon(true);
+    SetPicture(icon);
+    resize(width(), kSmallHeight);
+    return;
+  }
+  const QPixmap icon = ShellIcon(IconFile_, IconIndex_, platform::kLargeIconSize, ratio);
+  if (icon.isNull()) return;
+  SetPicture(icon);
+  if (Size_ == ls32) resize(width(), kLargeHeight);
+}
+
+void TTolvexButton::Click() {
+  platform::Shell().Open(Target_.toStdString(), Parameters_.toStdString(),
+                         WorkingDir_.toStdString(), ShowCommand_);
+}
+
+}  // namespace tolvex

@@ -1,0 +1,235 @@
+// The real binary on a private X display with openbox: the strip it
+// reserves docked, its height floating, a launcher click, the sample
+// plug-in over a rebuild caused by a file drop, and a second start that
+// brings the first one to the front.
+#include <gtest/gtest.h>
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QPoint>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSize>
+#include <QTemporaryDir>
+#include <QThread>
+#include <functional>
+#include <memory>
+
+#include "support/program_folder.h"
+#include "support/xvfb_session.h"
+
+namespace tolvex::test {
+namespace {
+
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 15000) {
+  QDeadlineTimer deadline(timeoutMs);
+  while (!condition()) {
+    if (deadline.hasExpired()) return false;
+    QThread::msleep(50);
+  }
+  return true;
+}
+
+// The integers after the first "=" of an xprop line.
+std::vector<long> Numbers(const QString& text) {
+  std::vector<long> numbers;
+  static const QRegularExpression number("-?\\d+");
+  auto it = number.globalMatch(text.mid(text.indexOf('=') + 1));
+  while (it.hasNext()) numbers.push_back(it.next().captured().toLong());
+  return numbers;
+}
+
+// ASan's strict string checks abort in Qt's X11 keyboard set-up.
+QString AsanOptions() {
+  QStringList options = qEnvironmentVariable("ASAN_OPTIONS").split(':', Qt::SkipEmptyParts);
+  options.removeIf([](const QString& option) { return option.startsWith("strict_string_checks"); });
+  options << "detect_leaks=0";
+  return options.join(':');
+}
+
+class BarE2e : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(display_.IsRunning());
+    ASSERT_TRUE(work_.isValid());
+    QDir().mkpath(folder_.ConfigHome());
+    QDir().mkpath(folder_.Path() + "/snapins");
+    ASSERT_TRUE(QFile::copy(SAMPLE_SNAPIN, folder_.Path() + "/snapins/sample.tsi"));
+  }
+  void TearDown() override {
+    for (auto& process : processes_) {
+      process->terminate();
+      if (!process->waitForFinished(5000)) process->kill();
+      process->waitForFinished(1000);
+    }
+  }
+
+  void Layout(const QByteArray& text) const { folder_.WriteFile("tolvexbar.dat", text); }
+  void Config(const QByteArray& text) const { folder_.WriteFile("tolvexbar.ini", text); }
+
+  // Starts the bar; `native` lists the platform services that are real.
+  QProcess& Start(const QString& native = "toolbar,desktop") {
+    auto process = std::make_unique<QProcess>();
+    QProcessEnvironment env = folder_.Environment(display_.Environment());
+    env.insert("TOLVEX_SIM_NATIVE", native);
+    env.insert("ASAN_OPTIONS", AsanOptions());
+    env.insert("XDG_RUNTIME_DIR", work_.path());
+    env.insert("TOLVEX_SAMPLE_SNAPIN_LOG", CallLog());
+    env.insert("TOLVEX_RECORDER_OUT", Recording());
+    process->setProcessEnvironment(env);
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->start(folder_.Binary(), {});
+    EXPECT_TRUE(process->waitForStarted(5000));
+    processes_.push_back(std::move(process));
+    return *processes_.back();
+  }
+  // The bar's window id once it is mapped; empty when it never is.
+  QString WaitForBar() {
+    QString id;
+    WaitUntil([&] {
+      id = display_.Run("xdotool", {"search", "--onlyvisible", "--name", "^TolvexBar"})
+               .split('\n', Qt::SkipEmptyParts)
+               .value(0);
+      return !id.isEmpty();
+    });
+    // The placement settles once the event loop runs.
+    QThread::msleep(500);
+    return id;
+  }
+  QString Property(const QString& id, const QString& name) const {
+    return display_.Run("xprop", {"-id", id, name});
+  }
+  // Width and height of the window's client area.
+  QSize ClientSize(const QString& id) const {
+    const QString info = display_.Run("xwininfo", {"-id", id});
+    const auto value = [&](const QString& key) {
+      const QRegularExpression re(key + ":\\s+(-?\\d+)");
+      return re.match(info).captured(1).toInt();
+    };
+    return {value("Width"), value("Height")};
+  }
+  QString CallLog() const { return work_.path() + "/calls.log"; }
+  QString Recording() const { return work_.path() + "/recording.txt"; }
+  QStringList Calls() const {
+    return QString::fromUtf8(folder_.ReadFile(CallLog())).split('\n', Qt::SkipEmptyParts);
+  }
+
+  XvfbSession display_;
+  ProgramFolder folder_;
+  QTemporaryDir work_;
+  std::vector<std::unique_ptr<QProcess>> processes_;
+};
+
+constexpr char kTwoLaunchers[] =
+    "[tolvexBar]\nCount=2\n"
+    "[Link1]\nType=P\nName=Eins\nTarget=/nonexistent/eins\n"
+    "[Link2]\nType=P\nName=Zwei\nTarget=/nonexistent/zwei\n";
+
+TEST_F(BarE2e, DockedItReservesA104PixelStripAtTheLeftEdge) {
+  Layout(kTwoLaunchers);
+  Start();
+  const QString id = WaitForBar();
+  ASSERT_FALSE(id.isEmpty());
+  const std::vector<long> strut = Numbers(Property(id, "_NET_WM_STRUT_PARTIAL"));
+  ASSERT_GE(strut.size(), 4u);
+  EXPECT_EQ(strut[0], 104);
+  EXPECT_EQ(strut[1], 0);
+  EXPECT_EQ(ClientSize(id), QSize(104, 768));
+  const std::vector<long> area = Numbers(display_.Run("xprop", {"-root", "_NET_WORKAREA"}));
+  ASSERT_GE(area.size(), 4u);
+  EXPECT_EQ(area[0], 104);
+}
+
+TEST_F(BarE2e, FloatingItIsExactlyAsHighAsItsElements) {
+  Layout(kTwoLaunchers);
+  Config("[System]\nTaskbar=0\n");
+  Start();
+  const QString id = WaitForBar();
+  ASSERT_FALSE(id.isEmpty());
+  // Header 24, line 2, two launchers without icons of 25 each.
+  EXPECT_EQ(ClientSize(id).height(), 76);
+  // No strip is reserved.
+  for (long value : Numbers(Property(id, "_NET_WM_STRUT_PARTIAL"))) EXPECT_EQ(value, 0);
+}
+
+TEST_F(BarE2e, ALauncherClickStartsItsTargetWithParametersInItsWorkingFolder) {
+  const QString folder = work_.path() + "/Arbeits Ordner";
+  ASSERT_TRUE(QDir().mkpath(folder));
+  Layout(QString("[tolvexBar]\nCount=1\n[Link1]\nType=P\nName=Rekorder\nTarget=%1\n"
+                 "Parameters=eins \"zwei drei\"\nWorkingDir=%2\n")
+             .arg(ARG_RECORDER, folder)
+             .toUtf8());
+  Start("toolbar,desktop,shell");
+  const QString id = WaitForBar();
+  ASSERT_FALSE(id.isEmpty());
+  display_.Run("xdotool", {"mousemove", "--window", id, "50", "38", "click", "1"});
+  ASSERT_TRUE(WaitUntil([&] { return QFile::exists(Recording()); }));
+  const QStringList lines =
+      QString::fromUtf8(folder_.ReadFile(Recording())).split('\n', Qt::SkipEmptyParts);
+  EXPECT_EQ(lines.value(0), "cwd=" + folder);
+  EXPECT_EQ(lines.mid(1, 2), (QStringList{"arg=eins", "arg=zwei drei"}));
+}
+
+TEST_F(BarE2e, ADroppedFileRebuildsTheBarAndThePlugInStartsAfresh) {
+  Layout("[tolvexBar]\nCount=1\n[Link1]\nType=S\nSnapIn=sample.tsi\n");
+  Start();
+  const QString id = WaitForBar();
+  ASSERT_FALSE(id.isEmpty());
+  ASSERT_TRUE(WaitUntil([&] { return Calls().contains("sample show"); }));
+  EXPECT_EQ(Calls(),
+            (QStringList{"sample load", "sample init", "sample bar-window", "sample show"}));
+
+  // A file dragged from another client onto the bar's empty area.
+  const QString dropped = work_.path() + "/Notiz.TXT";
+  QFile(dropped).open(QIODevice::WriteOnly);
+  QProcess source;
+  source.setProcessEnvironment(display_.Environment());
+  source.start(TOLVEX_DRAG_SOURCE, {dropped});
+  ASSERT_TRUE(WaitUntil([&] { return source.waitForReadyRead(50) || source.canReadLine(); }));
+  const QList<QByteArray> ready = source.readLine().trimmed().split(' ');
+  ASSERT_EQ(ready.value(0), "ready");
+  const QPoint from(ready.value(1).toInt() + 100, ready.value(2).toInt() + 100);
+  const QPoint to(50, 600);
+  auto moveTo = [&](QPoint p) {
+    display_.Run("xdotool", {"mousemove", QString::number(p.x()), QString::number(p.y())});
+    QThread::msleep(60);
+  };
+  moveTo(from);
+  display_.Run("xdotool", {"mousedown", "1"});
+  for (int step = 1; step <= 16; ++step) moveTo(from + (to - from) * step / 16);
+  QThread::msleep(300);
+  display_.Run("xdotool", {"mouseup", "1"});
+
+  ASSERT_TRUE(WaitUntil([&] { return Calls().count("sample show") == 2; }));
+  EXPECT_EQ(Calls().mid(4), (QStringList{"sample kill", "sample unload", "sample load",
+                                         "sample init", "sample bar-window", "sample show"}));
+  const QByteArray layout = folder_.ReadFile(folder_.ConfigHome() + "/tolvex/tolvexbar.dat");
+  EXPECT_TRUE(layout.contains("Name=notiz.txt")) << layout.toStdString();
+  source.kill();
+  source.waitForFinished(1000);
+}
+
+TEST_F(BarE2e, ASecondStartBringsTheFirstToTheFrontAndEnds) {
+  Layout(kTwoLaunchers);
+  Config("[System]\nTaskbar=0\n");
+  Start("toolbar,desktop,single_instance");
+  const QString id = WaitForBar();
+  ASSERT_FALSE(id.isEmpty());
+  display_.Run("xdotool", {"windowminimize", "--sync", id});
+  ASSERT_TRUE(WaitUntil([&] {
+    return display_.Run("xwininfo", {"-id", id}).contains("IsUnMapped");
+  }));
+
+  QProcess& second = Start("toolbar,desktop,single_instance");
+  ASSERT_TRUE(second.waitForFinished(10000));
+  EXPECT_EQ(second.exitCode(), 0);
+  ASSERT_TRUE(WaitUntil([&] {
+    return display_.Run("xwininfo", {"-id", id}).contains("IsViewable");
+  }));
+  EXPECT_TRUE(
+      WaitUntil([&] { return display_.Run("xdotool", {"getactivewindow"}).trimmed() == id; }));
+}
+
+}  // namespace
+}  // namespace tolvex::test
