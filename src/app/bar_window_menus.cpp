@@ -20,9 +20,6 @@ namespace tolvex {
 namespace {
 
 const QString kSystem = QStringLiteral("System");
-// The maker's web site, shown in the main menu.
-const QString kHomepageName = QStringLiteral("tolvex.org");
-const QString kHomepageAddress = QStringLiteral("https://www.tolvex.org/");
 
 TtxAction* NewAction(TtxActionList* list, const char* name, const QString& caption,
                      const QString& hint = QString()) {
@@ -105,10 +102,8 @@ void TwTolvexDesktop::CreateMenus() {
   pmMain_->addAction(acTaskbar_);
   pmMain_->addAction(acDragAndDrop_);
   pmMain_->addSeparator();
-  pmMain_->addAction(kHomepageName + QStringLiteral(" Homepage..."), this, [this] {
-    const QString address = piTolvexBar_->SupportHomepage().isEmpty()
-                                ? kHomepageAddress
-                                : piTolvexBar_->SupportHomepage();
+  pmMain_->addAction(MakerSiteName() + QStringLiteral(" Homepage..."), this, [this] {
+    const QString address = WebAddress(piTolvexBar_->SupportHomepage());
     platform::Shell().Open(address.toStdString(), {}, {}, platform::ShowNormal);
   });
   pmMain_->addAction(QStringLiteral("&Info..."), this, [this] { piTolvexBar_->ShowAbout(); });

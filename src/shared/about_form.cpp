@@ -170,8 +170,7 @@ TwTxAboutForm::TwTxAboutForm(const TAboutLayout& layout, const QString& name,
   txUrl_ = AddLabel<TLinkLabel>(body, "txUrl", layout.url);
   connect(txEMail_, &TLinkLabel::Clicked, this,
           [this] { OpenLink(QStringLiteral("mailto:") + txEMail_->text()); });
-  connect(txUrl_, &TLinkLabel::Clicked, this,
-          [this] { OpenLink(QStringLiteral("http://") + txUrl_->text()); });
+  connect(txUrl_, &TLinkLabel::Clicked, this, [this] { OpenLink(WebAddress(txUrl_->text())); });
 
   QWidget* bottom = Panel(
       this, "pnButtons", QRect(0, layout.client.height() - kBottomBand, width, kBottomBand), false);

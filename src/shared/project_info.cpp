@@ -13,7 +13,8 @@ namespace tolvex {
 
 namespace {
 // The maker's addresses.
-const QString kMakerHomepage = QStringLiteral("www.tolvex.example");
+const QString kMakerSite = QStringLiteral("tolvex.example");
+const QString kMakerHomepage = QStringLiteral("www.") + kMakerSite;
 const QString kMakerSupport = QStringLiteral("support@tolvex.example");
 }  // namespace
 
@@ -27,6 +28,14 @@ QString VersionText(std::uint16_t major, std::uint16_t minor, std::uint16_t buil
   if (release == TTolvexReleaseType::rtAlphaRelease) return text + QStringLiteral(" alpha");
   if (release == TTolvexReleaseType::rtBetaRelease) return text + QStringLiteral(" beta");
   return text;
+}
+
+QString MakerSiteName() {
+  return kMakerSite;
+}
+
+QString WebAddress(const QString& homepage) {
+  return homepage.contains(QStringLiteral("://")) ? homepage : QStringLiteral("http://") + homepage;
 }
 
 TTxProjectInfo::TTxProjectInfo(QObject* owner)

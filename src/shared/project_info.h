@@ -17,6 +17,12 @@ enum class TTxProjectInfoAboutDialogStyle { adVersion1, adVersion2 };
 QString VersionText(std::uint16_t major, std::uint16_t minor, std::uint16_t build,
                     TTolvexReleaseType release);
 
+// The maker's web site name, as menus show it ("tolvex.example").
+QString MakerSiteName();
+// A home page as stored ("www.tolvex.example") made into an address the
+// shell opens as a web page; an address with a scheme stays as it is.
+QString WebAddress(const QString& homepage);
+
 class TTxProjectInfo : public QObject {
   Q_OBJECT
 

@@ -20,6 +20,7 @@
 #include "controls/button.h"
 #include "shared/modal.h"
 #include "support/qt_printers.h"
+#include "support/recording_shell.h"
 
 namespace tolvex::test {
 namespace {
@@ -287,6 +288,21 @@ TEST_F(BarWindow, TheBarSubmenuCopiesTheMainMenu) {
   EXPECT_EQ(copy, main);
   EXPECT_EQ(main.size(), 12);
   EXPECT_EQ(main.last(), "&Beenden");
+}
+
+TEST_F(BarWindow, TheHomepageEntryOpensTheMakersSiteAsAWebPage) {
+  std::vector<TRecordingShell::Call> calls;
+  platform::SetShell(std::make_unique<TRecordingShell>(calls));
+  QAction* homepage = nullptr;
+  for (QAction* item : bar_->pmMain()->actions())
+    if (item->text().endsWith(" Homepage...")) homepage = item;
+  ASSERT_NE(homepage, nullptr);
+  EXPECT_EQ(homepage->text(), "tolvex.example Homepage...");
+  homepage->trigger();
+  platform::SetShell(nullptr);
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].target, "http://www.tolvex.example");
+  EXPECT_EQ(calls[0].showCommand, platform::ShowNormal);
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 
 #include "platform/desktop.h"
 #include "platform/sim/sim_desktop.h"
-#include "recording_shell.h"
 #include "shared/link_label.h"
 #include "shared/main_window.h"
 #include "shared/message_form.h"
@@ -20,6 +19,7 @@
 #include "shared/tolvexbar_info.h"
 #include "shared/translator_list.h"
 #include "support/qt_printers.h"
+#include "support/recording_shell.h"
 
 namespace tolvex {
 namespace {
