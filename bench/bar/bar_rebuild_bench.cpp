@@ -3,7 +3,6 @@
 // shell extracts its icon) and without (targets that do not exist).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -65,13 +64,3 @@ BENCHMARK_CAPTURE(FullRebuild, WithIcons, true)
     ->Complexity();
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("TOLVEX_PLATFORM", "sim", 0);
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -3,9 +3,8 @@
 // launcher-sized button (off-screen pixmap and copy included).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QPixmap>
-#include <cstdlib>
+#include <QWidget>
 #include <memory>
 #include <vector>
 
@@ -48,12 +47,3 @@ void BM_PaintLauncher(benchmark::State& state) {
 BENCHMARK(BM_PaintLauncher);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

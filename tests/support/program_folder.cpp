@@ -24,6 +24,15 @@ QProcessEnvironment ProgramFolder::Environment(const QProcessEnvironment& base) 
   return env;
 }
 
+std::unique_ptr<QProcess> ProgramFolder::Start(const QProcessEnvironment& env) const {
+  auto process = std::make_unique<QProcess>();
+  process->setProcessEnvironment(env);
+  process->setProcessChannelMode(QProcess::ForwardedChannels);
+  process->start(Binary(), {});
+  EXPECT_TRUE(process->waitForStarted(5000));
+  return process;
+}
+
 void ProgramFolder::WriteFile(const QString& relativePath, const QByteArray& contents) const {
   const QString path = Path() + "/" + relativePath;
   QDir().mkpath(QFileInfo(path).absolutePath());

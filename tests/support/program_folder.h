@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
+#include <memory>
 
 namespace tolvex::test {
 
@@ -26,6 +27,10 @@ class ProgramFolder {
   // XDG_CONFIG_HOME, TOLVEX_PLATFORM=sim and TOLVEX_SIM_LOG set.
   QProcessEnvironment Environment(
       const QProcessEnvironment& base = QProcessEnvironment::systemEnvironment()) const;
+
+  // Starts the binary copy with `env`, its output going to the test's own;
+  // the test fails when it does not start.
+  std::unique_ptr<QProcess> Start(const QProcessEnvironment& env) const;
 
   // Writes `contents` to a file below the program folder (folders created).
   void WriteFile(const QString& relativePath, const QByteArray& contents) const;

@@ -4,7 +4,6 @@
 // brings the first one to the front.
 #include <gtest/gtest.h>
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QPoint>
@@ -13,23 +12,14 @@
 #include <QSize>
 #include <QTemporaryDir>
 #include <QThread>
-#include <functional>
 #include <memory>
 
 #include "support/program_folder.h"
+#include "support/wait_until.h"
 #include "support/xvfb_session.h"
 
 namespace tolvex::test {
 namespace {
-
-bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 15000) {
-  QDeadlineTimer deadline(timeoutMs);
-  while (!condition()) {
-    if (deadline.hasExpired()) return false;
-    QThread::msleep(50);
-  }
-  return true;
-}
 
 // The integers after the first "=" of an xprop line.
 std::vector<long> Numbers(const QString& text) {
@@ -70,18 +60,13 @@ class BarE2e : public testing::Test {
 
   // Starts the bar; `native` lists the platform services that are real.
   QProcess& Start(const QString& native = "toolbar,desktop") {
-    auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = folder_.Environment(display_.Environment());
     env.insert("TOLVEX_SIM_NATIVE", native);
     env.insert("ASAN_OPTIONS", AsanOptions());
     env.insert("XDG_RUNTIME_DIR", work_.path());
     env.insert("TOLVEX_SAMPLE_SNAPIN_LOG", CallLog());
     env.insert("TOLVEX_RECORDER_OUT", Recording());
-    process->setProcessEnvironment(env);
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
-    process->start(folder_.Binary(), {});
-    EXPECT_TRUE(process->waitForStarted(5000));
-    processes_.push_back(std::move(process));
+    processes_.push_back(folder_.Start(env));
     return *processes_.back();
   }
   // The bar's window id once it is mapped; empty when it never is.

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include "support/wait_until.h"
 #include "support/xvfb_session.h"
 
 namespace tolvex::test {
@@ -116,8 +117,7 @@ TEST_F(RealDrag, FilesFromAnotherClientArriveWholeAndInOrder) {
   EXPECT_EQ(Drag({}), "action " + QByteArray::number(Qt::CopyAction))
       << "the source must keep its files";
   // The source learns the target's answer before the target has handled the drop.
-  QDeadlineTimer deadline(10000);
-  while (!QFile::exists(Record()) && !deadline.hasExpired()) QThread::msleep(50);
+  WaitUntil([&] { return QFile::exists(Record()); }, 10000);
   QFile file(Record());
   ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "nothing was dropped";
   const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);

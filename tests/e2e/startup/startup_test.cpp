@@ -10,6 +10,7 @@
 #include <QThread>
 
 #include "support/program_folder.h"
+#include "support/wait_until.h"
 
 namespace tolvex::test {
 namespace {
@@ -33,15 +34,6 @@ QStringList Snapshot(const ProgramFolder& folder) {
   return entries;
 }
 
-bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 15000) {
-  QDeadlineTimer deadline(timeoutMs);
-  while (!condition()) {
-    if (deadline.hasExpired()) return false;
-    QThread::msleep(50);
-  }
-  return true;
-}
-
 class Startup : public testing::Test {
  protected:
   void SetUp() override {
@@ -59,17 +51,12 @@ class Startup : public testing::Test {
   // Starts the binary offscreen; only the single-instance service is native,
   // with its lock and socket in a private runtime folder.
   QProcess& Start() {
-    auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = folder_.Environment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("TOLVEX_SIM_NATIVE", "single_instance");
     env.insert("XDG_RUNTIME_DIR", runtime_.path());
     env.insert("DISPLAY", ":e2e");
-    process->setProcessEnvironment(env);
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
-    process->start(folder_.Binary(), {});
-    EXPECT_TRUE(process->waitForStarted(5000));
-    processes_.push_back(std::move(process));
+    processes_.push_back(folder_.Start(env));
     return *processes_.back();
   }
   bool Listening() const {
