@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <map>
 
+#include "platform/x11/intern_atom.h"
+
 namespace tolvex::platform::x11 {
 
 namespace {
@@ -47,12 +49,8 @@ xcb_atom_t Atom(const std::string& name) {
   if (it != atoms.end()) return it->second;
   xcb_connection_t* c = Connection();
   if (c == nullptr) return XCB_ATOM_NONE;
-  xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-      c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(name.size()), name.data()), nullptr);
-  if (reply == nullptr) return XCB_ATOM_NONE;
-  const xcb_atom_t atom = reply->atom;
-  std::free(reply);
-  atoms.emplace(name, atom);
+  const xcb_atom_t atom = InternAtom(c, name);
+  if (atom != XCB_ATOM_NONE) atoms.emplace(name, atom);
   return atom;
 }
 

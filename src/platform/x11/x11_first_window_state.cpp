@@ -10,12 +10,12 @@
 #include <QSocketNotifier>
 #include <QTimer>
 #include <cstdlib>
-#include <cstring>
 #include <set>
 #include <vector>
 
 #include "platform/linux/first_window_state.h"
 #include "platform/shell.h"
+#include "platform/x11/intern_atom.h"
 
 namespace tolvex::platform {
 
@@ -25,15 +25,6 @@ constexpr int kGiveUpMs = 20000;
 constexpr int kIconicState = 3;
 constexpr int kRetryMs = 200;
 constexpr int kMaxRetries = 10;
-
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-  xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-      connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(strlen(name)), name),
-      nullptr);
-  const xcb_atom_t atom = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-  free(reply);
-  return atom;
-}
 
 std::vector<uint32_t> Cardinals(xcb_connection_t* connection, xcb_window_t window,
                                 xcb_atom_t property, xcb_atom_t type) {
@@ -71,8 +62,8 @@ class FirstWindowWatcher : public QObject {
   FirstWindowWatcher(xcb_connection_t* connection, std::int64_t pid, int showCommand)
       : connection_(connection), pid_(pid), showCommand_(showCommand) {
     root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
-    clientList_ = Atom(connection_, "_NET_CLIENT_LIST");
-    wmPid_ = Atom(connection_, "_NET_WM_PID");
+    clientList_ = x11::InternAtom(connection_, "_NET_CLIENT_LIST");
+    wmPid_ = x11::InternAtom(connection_, "_NET_WM_PID");
     const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
     xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(connection_);
@@ -158,13 +149,13 @@ class FirstWindowWatcher : public QObject {
 
   bool HasState() {
     if (showCommand_ == ShowMinimized) {
-      const xcb_atom_t wmState = Atom(connection_, "WM_STATE");
+      const xcb_atom_t wmState = x11::InternAtom(connection_, "WM_STATE");
       const auto state = Cardinals(connection_, target_, wmState, wmState);
       return !state.empty() && state.front() == kIconicState;
     }
-    const xcb_atom_t vertical = Atom(connection_, "_NET_WM_STATE_MAXIMIZED_VERT");
-    for (uint32_t atom :
-         Cardinals(connection_, target_, Atom(connection_, "_NET_WM_STATE"), XCB_ATOM_ATOM)) {
+    const xcb_atom_t vertical = x11::InternAtom(connection_, "_NET_WM_STATE_MAXIMIZED_VERT");
+    for (uint32_t atom : Cardinals(connection_, target_,
+                                   x11::InternAtom(connection_, "_NET_WM_STATE"), XCB_ATOM_ATOM)) {
       if (atom == vertical) return true;
     }
     return false;
@@ -176,13 +167,13 @@ class FirstWindowWatcher : public QObject {
     message.format = 32;
     message.window = target_;
     if (showCommand_ == ShowMinimized) {
-      message.type = Atom(connection_, "WM_CHANGE_STATE");
+      message.type = x11::InternAtom(connection_, "WM_CHANGE_STATE");
       message.data.data32[0] = kIconicState;
     } else {
-      message.type = Atom(connection_, "_NET_WM_STATE");
+      message.type = x11::InternAtom(connection_, "_NET_WM_STATE");
       message.data.data32[0] = 1;  // add
-      message.data.data32[1] = Atom(connection_, "_NET_WM_STATE_MAXIMIZED_VERT");
-      message.data.data32[2] = Atom(connection_, "_NET_WM_STATE_MAXIMIZED_HORZ");
+      message.data.data32[1] = x11::InternAtom(connection_, "_NET_WM_STATE_MAXIMIZED_VERT");
+      message.data.data32[2] = x11::InternAtom(connection_, "_NET_WM_STATE_MAXIMIZED_HORZ");
       message.data.data32[3] = 1;  // asked for by an application
     }
     xcb_send_event(connection_, 0, root_,

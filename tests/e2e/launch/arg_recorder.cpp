@@ -7,20 +7,14 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <string>
 
+#include "platform/x11/intern_atom.h"
+
 namespace {
 
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-  xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-      connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(strlen(name)), name),
-      nullptr);
-  const xcb_atom_t atom = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-  free(reply);
-  return atom;
-}
+using tolvex::platform::x11::InternAtom;
 
 // Maps a window that names this process; 0 when there is no display.
 xcb_window_t MapWindow(xcb_connection_t* connection) {
@@ -29,8 +23,8 @@ xcb_window_t MapWindow(xcb_connection_t* connection) {
   xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, 200, 100, 0,
                     XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
   const uint32_t pid = static_cast<uint32_t>(getpid());
-  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, Atom(connection, "_NET_WM_PID"),
-                      XCB_ATOM_CARDINAL, 32, 1, &pid);
+  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window,
+                      InternAtom(connection, "_NET_WM_PID"), XCB_ATOM_CARDINAL, 32, 1, &pid);
   xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING,
                       8, 8, "recorder");
   xcb_map_window(connection, window);
