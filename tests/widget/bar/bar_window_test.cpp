@@ -197,7 +197,9 @@ TEST_F(BarWindow, DeleteAsksWithTheCaptionAndOnlyYesDeletes) {
     const int count = bar_->LayoutFile().ReadInteger("tolvexBar", "Count", 0);
     for (int n = 1; n <= count; ++n) names << Read(n, "Name");
     EXPECT_EQ(names, c.namesAfter);
-    if (c.answer == mrNo) EXPECT_EQ(bar_->ElementControls().Count(), 4);
+    if (c.answer == mrNo) {
+      EXPECT_EQ(bar_->ElementControls().Count(), 4);
+    }
   }
   EXPECT_EQ(bar_->ElementControls().Count(), 3);
 }
