@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QScreen>
 
 #include "app/launcher_button.h"
 #include "app/layout_edit.h"
@@ -27,6 +28,16 @@ TtxAction* NewAction(TtxActionList* list, const char* name, const QString& capti
   action->setObjectName(QString::fromLatin1(name));
   if (!hint.isEmpty()) action->SetHint(hint);
   return action;
+}
+
+// Shows `menu` at `pos`. Qt keeps popups inside the work area, which pushes
+// a menu opened on the docked bar out beside the strip the bar reserves; the
+// bar's own menus belong over the bar, so they may cover the strip as long as
+// they fit on the screen.
+void PopupOverBar(QMenu& menu, const QPoint& pos) {
+  menu.popup(pos);
+  const QScreen* screen = menu.screen();
+  if (screen != nullptr && screen->geometry().contains(QRect(pos, menu.size()))) menu.move(pos);
 }
 
 }  // namespace
@@ -146,7 +157,7 @@ void TwTolvexDesktop::AddBarSubmenu(QMenu& menu) {
 }
 
 void TwTolvexDesktop::btMainButtonClick() {
-  pmMain_->popup(mapToGlobal(QPoint(pnHeader_->x(), pnHeader_->y() + kHeaderHeight)));
+  PopupOverBar(*pmMain_, mapToGlobal(QPoint(pnHeader_->x(), pnHeader_->y() + kHeaderHeight)));
 }
 
 void TwTolvexDesktop::PopupElements(QWidget* on, QPoint screenPos, bool exec) {
@@ -154,7 +165,7 @@ void TwTolvexDesktop::PopupElements(QWidget* on, QPoint screenPos, bool exec) {
   // Edit and delete only for a control, not for the bar's empty area.
   miEditElement_->setVisible(on != nullptr);
   miDeleteElement_->setVisible(on != nullptr);
-  if (exec) pmElements_->popup(screenPos);
+  if (exec) PopupOverBar(*pmElements_, screenPos);
 }
 
 void TwTolvexDesktop::contextMenuEvent(QContextMenuEvent* event) {

@@ -126,6 +126,26 @@ TEST_F(BarE2e, DockedItReservesA104PixelStripAtTheLeftEdge) {
   EXPECT_EQ(area[0], 104);
 }
 
+TEST_F(BarE2e, TheMainMenuOpensBelowTheHeaderOverTheReservedStrip) {
+  Layout(kTwoLaunchers);
+  Start();
+  const QString id = WaitForBar();
+  ASSERT_FALSE(id.isEmpty());
+  display_.Run("xdotool", {"mousemove", "--window", id, "30", "12", "click", "1"});
+  // The menu is a top-level window of its own; its outer rectangle stands in
+  // the root window's list of children as "WxH+x+y".
+  static const QRegularExpression menuAt("\\s(\\d+)x\\d+\\+0\\+24\\s");
+  QString listing;
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        listing = display_.Run("xwininfo", {"-root", "-children"});
+        const QRegularExpressionMatch match = menuAt.match(listing);
+        return match.hasMatch() && match.captured(1).toInt() > 104;
+      },
+      5000))
+      << listing.toStdString();
+}
+
 TEST_F(BarE2e, FloatingItIsExactlyAsHighAsItsElements) {
   Layout(kTwoLaunchers);
   Config("[System]\nTaskbar=0\n");
