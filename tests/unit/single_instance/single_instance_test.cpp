@@ -126,7 +126,9 @@ TEST_F(LinuxSingleInstanceTest, FoldersThatCannotHoldTheLockDoNotTurnOffTheRule)
       QFile::setPermissions(ours, QFileDevice::Permissions(0x7777));
     }
     ASSERT_TRUE(test::MountReadOnly(runtime.path()));
-    if (c.temporaryReadOnly) ASSERT_TRUE(test::MountReadOnly(temporary.path()));
+    if (c.temporaryReadOnly) {
+      ASSERT_TRUE(test::MountReadOnly(temporary.path()));
+    }
     {
       LinuxSingleInstance first;
       ASSERT_TRUE(first.Claim());
