@@ -64,7 +64,7 @@ TwTolvexDesktop::TwTolvexDesktop() {
   AddBarSubmenu(*pmElements_);
   platform::SingleInstance().SetActivationHandler([this] { ActivateBar(); });
   // The end of the session ends the bar as "&Beenden" does.
-  platform::SessionWatch().Watch([] { QCoreApplication::quit(); },
+  platform::SessionWatch().Watch([] { QCoreApplication::exit(0); },
                                  [this] { SaveWithoutDisplay(); });
   connect(qApp, &QCoreApplication::aboutToQuit, this, &TwTolvexDesktop::SaveAtShutdown);
   show();
