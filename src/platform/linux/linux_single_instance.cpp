@@ -29,19 +29,19 @@ QString DisplayName() {
   return display;
 }
 
-// The user's own folder below the temporary folder, made when missing; empty
-// when a folder of that name is not the user's alone (another user could
-// then take the lock away).
+// The user's own folder below the temporary folder.
 QString PrivateTemporaryFolder() {
-  const QString folder = QString("%1/tolvexbar-%2").arg(QDir::tempPath()).arg(::getuid());
+  return QString("%1/tolvexbar-%2").arg(QDir::tempPath()).arg(::getuid());
+}
+
+// Makes the private folder when it is missing; false when a folder of that
+// name is not the user's alone (another user could then take the lock away).
+bool MakePrivateFolder(const QString& folder) {
   const QByteArray path = QFile::encodeName(folder);
   ::mkdir(path.constData(), 0700);
   struct stat status = {};
-  if (::lstat(path.constData(), &status) != 0 || !S_ISDIR(status.st_mode) ||
-      status.st_uid != ::getuid() || (status.st_mode & 077) != 0) {
-    return QString();
-  }
-  return folder;
+  return ::lstat(path.constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
+         status.st_uid == ::getuid() && (status.st_mode & 077) == 0;
 }
 
 // The folders that may hold the lock and the socket, best first.
@@ -49,8 +49,7 @@ QStringList LockFolders() {
   QStringList folders;
   const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
   if (!runtime.isEmpty() && QFileInfo(runtime).isDir()) folders << runtime;
-  const QString temporary = PrivateTemporaryFolder();
-  if (!temporary.isEmpty()) folders << temporary;
+  folders << PrivateTemporaryFolder();
   return folders;
 }
 
@@ -58,8 +57,7 @@ QStringList LockFolders() {
 
 LinuxSingleInstance::LinuxSingleInstance()
     : name_(QString("tolvexbar-%1-%2").arg(::getuid()).arg(DisplayName())) {
-  const QStringList folders = LockFolders();
-  if (!folders.isEmpty()) socketPath_ = folders.first() + "/" + name_ + ".socket";
+  socketPath_ = LockFolders().first() + "/" + name_ + ".socket";
 }
 
 LinuxSingleInstance::~LinuxSingleInstance() = default;
@@ -67,6 +65,8 @@ LinuxSingleInstance::~LinuxSingleInstance() = default;
 bool LinuxSingleInstance::Claim() {
   if (claimed_) return true;
   for (const QString& folder : LockFolders()) {
+    // The private folder is made only when the runtime folder cannot serve.
+    if (folder == PrivateTemporaryFolder() && !MakePrivateFolder(folder)) continue;
     const QString base = folder + "/" + name_;
     auto lock = std::make_unique<QLockFile>(base + ".lock");
     // The lock is held for the life of the process; it goes stale only when
