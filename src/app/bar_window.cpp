@@ -5,9 +5,14 @@
 #include <tolvex/snapin.h>
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
+#include <algorithm>
+#include <cstdio>
+#include <exception>
 
 #include "app/bar_artwork.h"
+#include "app/error_display.h"
 #include "app/first_instance.h"
 #include "app/folders.h"
 #include "controls/action.h"
@@ -15,6 +20,7 @@
 #include "controls/file_drag.h"
 #include "controls/image_list.h"
 #include "platform/desktop.h"
+#include "platform/session_watch.h"
 #include "platform/single_instance.h"
 #include "shared/main_window.h"
 #include "shared/tolvexbar_info.h"
@@ -23,6 +29,13 @@ namespace tolvex {
 namespace {
 
 const QString kSystem = QStringLiteral("System");
+
+// Window positions on the desktop fit in 16 bits. A stored position beyond
+// that comes from a damaged file; keeping to it keeps the placement's
+// arithmetic from overflowing.
+int SanePosition(int stored) {
+  return std::clamp(stored, -32768, 32767);
+}
 
 }  // namespace
 
@@ -50,10 +63,15 @@ TwTolvexDesktop::TwTolvexDesktop() {
   BuildElements(0);
   AddBarSubmenu(*pmElements_);
   platform::SingleInstance().SetActivationHandler([this] { ActivateBar(); });
+  // The end of the session ends the bar as "&Beenden" does.
+  platform::SessionWatch().Watch([] { QCoreApplication::exit(0); },
+                                 [this] { SaveWithoutDisplay(); });
+  connect(qApp, &QCoreApplication::aboutToQuit, this, &TwTolvexDesktop::SaveAtShutdown);
   show();
 }
 
 TwTolvexDesktop::~TwTolvexDesktop() {
+  platform::SessionWatch().Watch(nullptr, nullptr);
   platform::SingleInstance().SetActivationHandler(nullptr);
   FormDestroy();
 }
@@ -138,13 +156,14 @@ void TwTolvexDesktop::ApplyStartupSettings() {
   if (!IsDocked() && left != -1 && top != -1) {
     const TRect work = platform::Desktop().WorkArea();
     const TRect window = WindowRect();
-    int x = left;
+    int x = SanePosition(left);
     if (x > work.right - window.Width()) {
       x = work.right - window.Width();
     } else if (x < work.left) {
       x = work.left;
     }
-    SetWindowRect(TRect{x, top, x + window.Width(), top + window.Height()});
+    const int y = SanePosition(top);
+    SetWindowRect(TRect{x, y, x + window.Width(), y + window.Height()});
   }
 }
 
@@ -262,6 +281,11 @@ void TwTolvexDesktop::resizeEvent(QResizeEvent* event) {
   FitElementWidths();
 }
 
+void TwTolvexDesktop::moveEvent(QMoveEvent* event) {
+  TAppBar::moveEvent(event);
+  if (!IsDocked()) lastFloatingRect_ = WindowRect();
+}
+
 void TwTolvexDesktop::closeEvent(QCloseEvent* event) {
   // A close request ends the program without the panels saving their state.
   ElementControls_->Clear();
@@ -269,11 +293,38 @@ void TwTolvexDesktop::closeEvent(QCloseEvent* event) {
 }
 
 void TwTolvexDesktop::FormDestroy() {
-  ElementControls_->SaveBuiltInPanelSettings();
+  SaveAtShutdown();
   ElementControls_.reset();
+}
+
+void TwTolvexDesktop::SaveAtShutdown() {
+  if (saved_) return;
+  saved_ = true;
+  try {
+    WriteShutdownSettings(WindowRect());
+  } catch (const std::exception& error) {
+    ShowErrorMessage(QString::fromUtf8(error.what()));
+  }
+  // The panels are freed after their save, as destruction would.
+  ElementControls_->Clear();
+}
+
+void TwTolvexDesktop::SaveWithoutDisplay() {
+  if (saved_) return;
+  saved_ = true;
+  try {
+    WriteShutdownSettings(lastFloatingRect_);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "tolvexBar: %s\n", error.what());
+  }
+}
+
+void TwTolvexDesktop::WriteShutdownSettings(const TRect& window) {
   TtxIniFile& config = ConfigFile();
+  // One write of the file: a kill in between leaves the old or the new one.
+  TtxIniBatch batch(config);
+  ElementControls_->SaveBuiltInPanelSettings();
   const bool docked = IsDocked();
-  const TRect window = WindowRect();
   config.WriteInteger(kSystem, "Left", docked ? -1 : window.left);
   config.WriteInteger(kSystem, "Top", docked ? -1 : window.top);
   // Compared with what the next start would read: a missing key means the
@@ -285,6 +336,7 @@ void TwTolvexDesktop::FormDestroy() {
   if (config.ReadBool(kSystem, "DragAndDrop", true) != dragAndDrop) {
     config.WriteBool(kSystem, "DragAndDrop", dragAndDrop);
   }
+  batch.Commit();
 }
 
 }  // namespace tolvex

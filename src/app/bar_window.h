@@ -80,6 +80,13 @@ class TwTolvexDesktop : public TAppBar, public ISnapInHost {
   // second start asks of the running bar).
   void ActivateBar();
 
+  // The writes of the end of the session: the panels' own settings, "Left",
+  // "Top", "Taskbar" and "DragAndDrop", in one replacement of the
+  // configuration file. Runs once, when the event loop ends or else at
+  // destruction, while the bar still exists: a failed write is shown by the
+  // error display and the file stays as it was.
+  void SaveAtShutdown();
+
   // The menus and the actions, for the settings dialog and for tests.
   QMenu* pmMain() const { return pmMain_; }
   QMenu* pmElements() const { return pmElements_; }
@@ -105,6 +112,7 @@ class TwTolvexDesktop : public TAppBar, public ISnapInHost {
  protected:
   bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -121,6 +129,12 @@ class TwTolvexDesktop : public TAppBar, public ISnapInHost {
   // Docked: the floating rectangle; floating: the window, for the content.
   void FitHeight();
   void FormDestroy();
+  // What SaveAtShutdown writes, for the window rectangle `window`; raises
+  // the write error.
+  void WriteShutdownSettings(const TRect& window);
+  // The display is gone and the process ends: the same writes from what the
+  // bar last knew, without touching a window; errors go to standard error.
+  void SaveWithoutDisplay();
   void btMainButtonClick();
   // The settings dialog's operations; nothing while none is registered.
   void RunSettings(int page);
@@ -138,6 +152,9 @@ class TwTolvexDesktop : public TAppBar, public ISnapInHost {
   int ContentHeight_ = kHeaderHeight + 2;
   QString snapInFolder_;
   bool destroyed_ = false;
+  bool saved_ = false;
+  // Where the floating bar was last seen, for a save without the display.
+  TRect lastFloatingRect_;
 
   QWidget* pnHeader_ = nullptr;
   TrButton* btMainButton_ = nullptr;

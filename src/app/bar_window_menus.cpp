@@ -119,7 +119,9 @@ void TwTolvexDesktop::CreateMenus() {
   });
   pmMain_->addAction(QStringLiteral("&Info..."), this, [this] { piTolvexBar_->ShowAbout(); });
   pmMain_->addSeparator();
-  pmMain_->addAction(QStringLiteral("&Beenden"), qApp, &QCoreApplication::quit);
+  // Not quit(): it would close the bar first, and a closed bar's panels do
+  // not save.
+  pmMain_->addAction(QStringLiteral("&Beenden"), qApp, [] { QCoreApplication::exit(0); });
   // The settings dialog comes with its own registration; until then its
   // entries are there but cannot be chosen.
   const bool settings = SettingsDialogRegistered();

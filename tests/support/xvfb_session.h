@@ -19,7 +19,8 @@ class XvfbSession {
   bool IsRunning() const { return !display_.isEmpty(); }
   // ":N"
   QString Display() const { return display_; }
-  // An environment for child processes that use this display.
+  // An environment for child processes that use this display (without
+  // ASan's strict string checks, which Qt's X11 plugin does not pass).
   QProcessEnvironment Environment() const;
   // Runs a command-line tool (xprop, xdotool …) on this display; its output.
   QString Run(const QString& program, const QStringList& arguments, int timeoutMs = 10000) const;

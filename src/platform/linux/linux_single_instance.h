@@ -1,9 +1,12 @@
 // Single-instance service on Linux: a lock file decides which start is
 // first; the first listens on a local socket for activation requests. Both
-// live in $XDG_RUNTIME_DIR (else the temporary folder) under a name made of
-// the user id and the display.
+// live in $XDG_RUNTIME_DIR under a name made of the user id and the display.
+// Where that folder is missing or cannot hold a lock (read-only, full), a
+// private folder of the user in the temporary folder takes its place; where
+// neither can, the socket's name in the abstract namespace is the lock.
 #pragma once
 
+#include <QAbstractSocket>
 #include <QString>
 #include <memory>
 
@@ -22,10 +25,14 @@ class LinuxSingleInstance : public ISingleInstance {
   bool ActivateFirst() override;
 
  private:
-  void Listen();
+  // Listens on `socketPath_` (a file, or a name in the abstract namespace);
+  // false, with the reason in `error`, when that fails.
+  bool Listen(bool abstract, QAbstractSocket::SocketError* error = nullptr);
+  bool ClaimAbstract();
 
-  QString lockPath_;
+  QString name_;
   QString socketPath_;
+  bool abstract_ = false;
   std::unique_ptr<QLockFile> lock_;
   std::unique_ptr<QLocalServer> server_;
   bool claimed_ = false;

@@ -41,17 +41,6 @@ void Stop(QProcess& process) {
   }
 }
 
-// The environment of the programs on the private display. ASan's strict
-// string checks stop the X keyboard library inside Qt's X11 platform plugin
-// (a bounded strndup of an unterminated name), so they stay off there.
-QProcessEnvironment ProgramEnvironment(const XvfbSession& session) {
-  QProcessEnvironment env = session.Environment();
-  QStringList options = env.value("ASAN_OPTIONS").split(':', Qt::SkipEmptyParts);
-  options.removeIf([](const QString& option) { return option.startsWith("strict_string_checks"); });
-  env.insert("ASAN_OPTIONS", options.join(':'));
-  return env;
-}
-
 class RealDrag : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -81,9 +70,9 @@ class RealDrag : public ::testing::Test {
   // Drags the files with the mouse from the source window to the point
   // (60, 70) of the target window; the drop action the source was given.
   QByteArray Drag(const QStringList& targetOptions) {
-    target_.setProcessEnvironment(ProgramEnvironment(session_));
+    target_.setProcessEnvironment(session_.Environment());
     target_.start(TOLVEX_DROP_WINDOW, QStringList{Record()} + targetOptions);
-    source_.setProcessEnvironment(ProgramEnvironment(session_));
+    source_.setProcessEnvironment(session_.Environment());
     source_.start(TOLVEX_DRAG_SOURCE, files_);
     QByteArray line;
     if (!WaitForLine(target_, "ready", &line, 10000)) return "target not ready";

@@ -1,6 +1,6 @@
 // The single-instance service: the simulated back end, and the Linux back
 // end with two instances in one process (the lock file is per instance
-// object, the socket is real).
+// object, the socket is real), also where the folders cannot hold the lock.
 #include "platform/single_instance.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +14,7 @@
 
 #include "platform/linux/linux_single_instance.h"
 #include "platform/sim/sim_single_instance.h"
+#include "support/private_mounts.h"
 
 namespace tolvex::platform {
 namespace {
@@ -97,6 +98,53 @@ TEST_F(LinuxSingleInstanceTest, StaleLockAndSocketOfCrashedInstanceDoNotBlock) {
   EXPECT_FALSE(later.Claim());
   EXPECT_TRUE(later.ActivateFirst());
   EXPECT_TRUE(WaitFor(activated));
+}
+
+// Where the lock and the socket go when the runtime folder is read-only, and
+// when the temporary folder cannot hold them either (read-only, or a folder
+// of the user's name that others may write to).
+TEST_F(LinuxSingleInstanceTest, FoldersThatCannotHoldTheLockDoNotTurnOffTheRule) {
+  if (!test::EnterPrivateMounts()) {
+    GTEST_SKIP() << "no private mount namespace";
+  }
+  struct Case {
+    const char* name;
+    bool temporaryReadOnly;
+    bool temporaryShared;
+    bool lockInTemporary;
+  };
+  for (const Case& c :
+       {Case{"read-only runtime", false, false, true}, Case{"both read-only", true, false, false},
+        Case{"shared temporary folder", false, true, false}}) {
+    SCOPED_TRACE(c.name);
+    QTemporaryDir runtime, temporary;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+    qputenv("TMPDIR", temporary.path().toUtf8());
+    const QString ours = temporary.path() + QString("/tolvexbar-%1").arg(::getuid());
+    if (c.temporaryShared) {
+      ASSERT_TRUE(QDir().mkdir(ours));
+      QFile::setPermissions(ours, QFileDevice::Permissions(0x7777));
+    }
+    ASSERT_TRUE(test::MountReadOnly(runtime.path()));
+    if (c.temporaryReadOnly) {
+      ASSERT_TRUE(test::MountReadOnly(temporary.path()));
+    }
+    {
+      LinuxSingleInstance first;
+      ASSERT_TRUE(first.Claim());
+      bool activated = false;
+      first.SetActivationHandler([&] { activated = true; });
+      LinuxSingleInstance second;
+      EXPECT_FALSE(second.Claim());
+      EXPECT_TRUE(second.ActivateFirst());
+      EXPECT_TRUE(WaitFor(activated));
+      EXPECT_EQ(QFile::exists(ours + QString("/tolvexbar-%1-_77.lock").arg(::getuid())),
+                c.lockInTemporary);
+    }
+    test::Unmount(runtime.path());
+    if (c.temporaryReadOnly) test::Unmount(temporary.path());
+    qunsetenv("TMPDIR");
+  }
 }
 
 TEST_F(LinuxSingleInstanceTest, NoFirstInstanceToActivate) {
