@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "platform/docked_strips.h"
 #include "platform/x11/x11_connection.h"
 
 namespace tolvex::platform::x11 {
@@ -90,6 +91,58 @@ std::vector<std::uint32_t> RequestFrameExtents(xcb_window_t window) {
     QThread::msleep(5);
   }
   return {0, 0, 0, 0};
+}
+
+// The strips a window's struts hold, in logical pixels. _NET_WM_STRUT_PARTIAL
+// is ordered left, right, top, bottom, then the start and end of each of
+// these strips in the same order (ends included); a window with
+// _NET_WM_STRUT alone holds the whole length of each edge.
+void AppendStrutStrips(xcb_window_t window, StripHolder holder, double ratio,
+                       std::vector<DockedStrip>& strips) {
+  const long width = ScreenWidth();
+  const long height = ScreenHeight();
+  std::vector<std::uint32_t> strut =
+      Get32(window, Atom("_NET_WM_STRUT_PARTIAL"), XCB_ATOM_CARDINAL);
+  if (strut.size() < 12) {
+    strut = Get32(window, Atom("_NET_WM_STRUT"), XCB_ATOM_CARDINAL);
+    if (strut.size() < 4) return;
+    strut.resize(4);
+    const auto lastRow = static_cast<std::uint32_t>(height - 1);
+    const auto lastColumn = static_cast<std::uint32_t>(width - 1);
+    strut.insert(strut.end(), {0, lastRow, 0, lastRow, 0, lastColumn, 0, lastColumn});
+  }
+  // The place of each edge (0 left, 1 top, 2 right, 3 bottom) in the strut.
+  constexpr int kStrutIndex[] = {0, 2, 1, 3};
+  for (int edge = 0; edge < 4; ++edge) {
+    const int index = kStrutIndex[edge];
+    const bool vertical = edge == 0 || edge == 2;
+    const long depth = vertical ? width : height;
+    const long length = vertical ? height : width;
+    const long size = std::min<long>(strut[index], depth);
+    if (size == 0) continue;
+    const long start = std::min<long>(strut[4 + 2 * index], length);
+    const long end = std::min<long>(strut[5 + 2 * index], length - 1) + 1;
+    if (end <= start) continue;
+    // In device pixels of the whole X screen, then rounded outwards.
+    long left = 0, top = 0, right = 0, bottom = 0;
+    switch (edge) {
+      case 0:
+        left = 0, top = start, right = size, bottom = end;
+        break;
+      case 1:
+        left = start, top = 0, right = end, bottom = size;
+        break;
+      case 2:
+        left = width - size, top = start, right = width, bottom = end;
+        break;
+      case 3:
+        left = start, top = height - size, right = end, bottom = height;
+        break;
+    }
+    auto down = [ratio](long v) { return static_cast<int>(std::floor(v / ratio)); };
+    auto up = [ratio](long v) { return static_cast<int>(std::ceil(v / ratio)); };
+    strips.push_back({edge, Rect{down(left), down(top), up(right), up(bottom)}, holder});
+  }
 }
 
 }  // namespace
@@ -182,61 +235,29 @@ void X11DesktopToolbar::UpdateRegistry(WindowId window, bool add) {
   }
 }
 
-// Other docks' struts on `edge` shrink `rect`: every dock of another program
-// and every bar that registered before this one.
+// Fits `rect` beside every dock of another program and every other bar.
 void X11DesktopToolbar::Adjust(WindowId window, int edge, Rect& rect) {
   if (!IsEdge(edge)) return;
   Bar* self = Find(window);
   const double ratio = self != nullptr ? PixelRatio(*self) : 1.0;
   const std::vector<std::uint32_t> registry =
       Get32(Root(), Atom("_TOLVEX_APPBARS"), XCB_ATOM_WINDOW);
-  std::vector<std::uint32_t> others = Get32(Root(), Atom("_NET_CLIENT_LIST"), XCB_ATOM_WINDOW);
-  auto later = std::find(registry.begin(), registry.end(), static_cast<std::uint32_t>(window));
-  for (auto it = registry.begin(); it != later; ++it) others.push_back(*it);
-  std::sort(others.begin(), others.end());
-  others.erase(std::unique(others.begin(), others.end()), others.end());
-  const int screenWidth = ScreenWidth();
-  const int screenHeight = ScreenHeight();
-  for (std::uint32_t other : others) {
-    if (other == window) continue;
-    if (later != registry.end() && std::find(later, registry.end(), other) != registry.end()) {
-      continue;
-    }
-    std::vector<std::uint32_t> strut =
-        Get32(other, Atom("_NET_WM_STRUT_PARTIAL"), XCB_ATOM_CARDINAL);
-    if (strut.size() < 12) {
-      strut = Get32(other, Atom("_NET_WM_STRUT"), XCB_ATOM_CARDINAL);
-      if (strut.size() < 4) continue;
-      strut.resize(4);
-      strut.insert(strut.end(),
-                   {0, std::uint32_t(screenHeight - 1), 0, std::uint32_t(screenHeight - 1), 0,
-                    std::uint32_t(screenWidth - 1), 0, std::uint32_t(screenWidth - 1)});
-    }
-    const std::uint32_t size = strut[edge];
-    if (size == 0) continue;
-    // The strip the strut covers along the edge, in device pixels.
-    const long start = strut[4 + 2 * edge];
-    const long end = strut[5 + 2 * edge];
-    const bool vertical = edge == 0 || edge == 2;
-    const long from = std::lround((vertical ? rect.top : rect.left) * ratio);
-    const long to = std::lround((vertical ? rect.bottom : rect.right) * ratio) - 1;
-    if (end < from || start > to) continue;
-    const int logical = static_cast<int>(std::ceil(size / ratio));
-    switch (edge) {
-      case 0:
-        rect.left = std::max(rect.left, logical);
-        break;
-      case 1:
-        rect.top = std::max(rect.top, logical);
-        break;
-      case 2:
-        rect.right = std::min(rect.right, static_cast<int>(screenWidth / ratio) - logical);
-        break;
-      case 3:
-        rect.bottom = std::min(rect.bottom, static_cast<int>(screenHeight / ratio) - logical);
-        break;
+  std::vector<DockedStrip> strips;
+  StripHolder holder = StripHolder::EarlierBar;
+  for (std::uint32_t bar : registry) {
+    if (bar == window) {
+      holder = StripHolder::LaterBar;
+    } else {
+      AppendStrutStrips(bar, holder, ratio, strips);
     }
   }
+  for (std::uint32_t client : Get32(Root(), Atom("_NET_CLIENT_LIST"), XCB_ATOM_WINDOW)) {
+    if (client == window || std::find(registry.begin(), registry.end(), client) != registry.end()) {
+      continue;
+    }
+    AppendStrutStrips(client, StripHolder::OtherProgram, ratio, strips);
+  }
+  FitBesideStrips(edge, rect, strips);
 }
 
 void X11DesktopToolbar::QueryPos(WindowId window, int edge, Rect& rect) {

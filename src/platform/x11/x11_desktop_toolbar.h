@@ -69,6 +69,7 @@ class X11DesktopToolbar : public QObject,
   };
 
   Bar* Find(WindowId window);
+  // Fits `rect` beside the strips other docks hold (docked_strips.h).
   void Adjust(WindowId window, int edge, Rect& rect);
   double PixelRatio(const Bar& bar) const;
   // Writes everything a fresh native window needs before it is mapped.
