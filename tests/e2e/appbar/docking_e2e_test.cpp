@@ -220,5 +220,17 @@ TEST_F(DockingE2E, ATopBarAndARightBarShareTheCorner) {
   ExpectClientFills(client, {0, 0, 920, 768});
 }
 
+// Older docks announce only _NET_WM_STRUT: the whole length of each edge.
+TEST_F(DockingE2E, AWindowWithOnlyTheOlderStrutIsMadeRoomFor) {
+  BarProcess bar(display_, {"--edge", "right", "--size", "104"});
+  ExpectDocked(bar.Id(), {920, 0, 104, 768}, {0, 104, 0, 0, 0, 0, 0, 767, 0, 0, 0, 0},
+               {0, 0, 920, 768});
+  BarProcess other(display_, {"--client", "--label", "Streifen"});
+  display_.Run("xprop", {"-id", other.Id(), "-f", "_NET_WM_STRUT", "32c", "-set", "_NET_WM_STRUT",
+                         "0,0,30,0"});
+  ExpectDocked(bar.Id(), {920, 30, 104, 738}, {0, 104, 0, 0, 0, 0, 30, 767, 0, 0, 0, 0},
+               {0, 30, 920, 738});
+}
+
 }  // namespace
 }  // namespace tolvex
