@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "platform/docked_strips.h"
+#include "platform/x11/struts.h"
 #include "platform/x11/x11_connection.h"
 
 namespace tolvex::platform::x11 {
@@ -93,56 +94,13 @@ std::vector<std::uint32_t> RequestFrameExtents(xcb_window_t window) {
   return {0, 0, 0, 0};
 }
 
-// The strips a window's struts hold, in logical pixels. _NET_WM_STRUT_PARTIAL
-// is ordered left, right, top, bottom, then the start and end of each of
-// these strips in the same order (ends included); a window with
-// _NET_WM_STRUT alone holds the whole length of each edge.
 void AppendStrutStrips(xcb_window_t window, StripHolder holder, double ratio,
                        std::vector<DockedStrip>& strips) {
-  const long width = ScreenWidth();
-  const long height = ScreenHeight();
-  std::vector<std::uint32_t> strut =
-      Get32(window, Atom("_NET_WM_STRUT_PARTIAL"), XCB_ATOM_CARDINAL);
-  if (strut.size() < 12) {
-    strut = Get32(window, Atom("_NET_WM_STRUT"), XCB_ATOM_CARDINAL);
-    if (strut.size() < 4) return;
-    strut.resize(4);
-    const auto lastRow = static_cast<std::uint32_t>(height - 1);
-    const auto lastColumn = static_cast<std::uint32_t>(width - 1);
-    strut.insert(strut.end(), {0, lastRow, 0, lastRow, 0, lastColumn, 0, lastColumn});
-  }
-  // The place of each edge (0 left, 1 top, 2 right, 3 bottom) in the strut.
-  constexpr int kStrutIndex[] = {0, 2, 1, 3};
-  for (int edge = 0; edge < 4; ++edge) {
-    const int index = kStrutIndex[edge];
-    const bool vertical = edge == 0 || edge == 2;
-    const long depth = vertical ? width : height;
-    const long length = vertical ? height : width;
-    const long size = std::min<long>(strut[index], depth);
-    if (size == 0) continue;
-    const long start = std::min<long>(strut[4 + 2 * index], length);
-    const long end = std::min<long>(strut[5 + 2 * index], length - 1) + 1;
-    if (end <= start) continue;
-    // In device pixels of the whole X screen, then rounded outwards.
-    long left = 0, top = 0, right = 0, bottom = 0;
-    switch (edge) {
-      case 0:
-        left = 0, top = start, right = size, bottom = end;
-        break;
-      case 1:
-        left = start, top = 0, right = end, bottom = size;
-        break;
-      case 2:
-        left = width - size, top = start, right = width, bottom = end;
-        break;
-      case 3:
-        left = start, top = height - size, right = end, bottom = height;
-        break;
-    }
-    auto down = [ratio](long v) { return static_cast<int>(std::floor(v / ratio)); };
-    auto up = [ratio](long v) { return static_cast<int>(std::ceil(v / ratio)); };
-    strips.push_back({edge, Rect{down(left), down(top), up(right), up(bottom)}, holder});
-  }
+  const std::vector<DockedStrip> held =
+      StripsOf(Get32(window, Atom("_NET_WM_STRUT_PARTIAL"), XCB_ATOM_CARDINAL),
+               Get32(window, Atom("_NET_WM_STRUT"), XCB_ATOM_CARDINAL),
+               {ScreenWidth(), ScreenHeight(), ratio}, holder);
+  strips.insert(strips.end(), held.begin(), held.end());
 }
 
 }  // namespace
@@ -276,38 +234,9 @@ void X11DesktopToolbar::SetPos(WindowId window, int edge, Rect& rect) {
 }
 
 void X11DesktopToolbar::ApplyStruts(Bar& bar) {
-  std::vector<std::uint32_t> strut(12, 0);
-  const Rect& r = bar.reserved;
-  if (IsEdge(bar.edge) && r.Width() > 0 && r.Height() > 0) {
-    // Struts count from the edges of the whole X screen, in device pixels.
-    const double ratio = PixelRatio(bar);
-    auto px = [ratio](int v) { return static_cast<long>(std::lround(v * ratio)); };
-    const long width = ScreenWidth();
-    const long height = ScreenHeight();
-    auto clamp = [](long v) { return static_cast<std::uint32_t>(std::max(0L, v)); };
-    switch (bar.edge) {
-      case 0:
-        strut[0] = clamp(px(r.right));
-        strut[4] = clamp(px(r.top));
-        strut[5] = clamp(px(r.bottom) - 1);
-        break;
-      case 2:
-        strut[1] = clamp(width - px(r.left));
-        strut[6] = clamp(px(r.top));
-        strut[7] = clamp(px(r.bottom) - 1);
-        break;
-      case 1:
-        strut[2] = clamp(px(r.bottom));
-        strut[8] = clamp(px(r.left));
-        strut[9] = clamp(px(r.right) - 1);
-        break;
-      case 3:
-        strut[3] = clamp(height - px(r.top));
-        strut[10] = clamp(px(r.left));
-        strut[11] = clamp(px(r.right) - 1);
-        break;
-    }
-  }
+  // Struts count from the edges of the whole X screen, in device pixels.
+  const std::vector<std::uint32_t> strut =
+      StrutFor(bar.edge, bar.reserved, {ScreenWidth(), ScreenHeight(), PixelRatio(bar)});
   if (strut == bar.writtenStrut) return;
   bar.writtenStrut = strut;
   Set32(bar.id, Atom("_NET_WM_STRUT_PARTIAL"), XCB_ATOM_CARDINAL, strut);
