@@ -5,7 +5,9 @@
 // programs on the display find each other through root-window properties:
 // "_TOLVEX_APPBARS" lists them in the order they registered (the earlier
 // keeps the outer place of an edge) and "_TOLVEX_AUTOHIDE_<EDGE>" names the
-// auto-hide bar of an edge.
+// auto-hide bar of an edge. Docks of other programs, known by their struts
+// on the window manager's client list, keep their places; the rules for
+// corners are those of docked_strips.h.
 #pragma once
 
 #include <xcb/xcb.h>
