@@ -48,7 +48,9 @@ class IDesktopToolbar {
   // Unregisters the bar; its reservation and auto-hide places are freed.
   virtual bool Remove(WindowId window) = 0;
   // Proposes where the bar may stand at `edge`: `rect` comes in as the wish
-  // and goes out shrunk by what other bars already hold on that edge.
+  // and goes out shrunk by what other docks hold: earlier bars and other
+  // programs' docks on that edge, and at the corners the top and bottom
+  // strips a side bar runs into (see docked_strips.h).
   virtual void QueryPos(WindowId window, int edge, Rect& rect) = 0;
   // Reserves `rect` at `edge` after the same adjustment and hands back the
   // rectangle granted. ToolbarNoEdge or an empty rectangle reserves nothing.

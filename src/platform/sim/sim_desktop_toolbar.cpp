@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/desktop.h"
+#include "platform/docked_strips.h"
 #include "platform/sim/sim_log.h"
 
 namespace tolvex::platform::sim {
@@ -35,24 +36,6 @@ bool IsEdge(int edge) {
 
 bool Reserves(int edge, const Rect& rect) {
   return IsEdge(edge) && rect.Width() > 0 && rect.Height() > 0;
-}
-
-// Takes the strip `reserved` at `edge` away from `rect`.
-void ShrinkBy(Rect& rect, int edge, const Rect& reserved) {
-  switch (edge) {
-    case 0:
-      rect.left = std::max(rect.left, reserved.right);
-      break;
-    case 1:
-      rect.top = std::max(rect.top, reserved.bottom);
-      break;
-    case 2:
-      rect.right = std::min(rect.right, reserved.left);
-      break;
-    case 3:
-      rect.bottom = std::min(rect.bottom, reserved.top);
-      break;
-  }
 }
 
 }  // namespace
@@ -120,13 +103,17 @@ bool SimDesktopToolbar::Remove(WindowId window) {
   return true;
 }
 
-// The bars registered before `window` keep the outer places of an edge.
 void SimDesktopToolbar::Adjust(WindowId window, int edge, Rect& rect) const {
+  std::vector<DockedStrip> strips;
+  StripHolder holder = StripHolder::EarlierBar;
   for (const Bar& other : bars_) {
-    if (other.window == window) break;
-    if (other.edge != edge || !Reserves(other.edge, other.reserved)) continue;
-    ShrinkBy(rect, edge, other.reserved);
+    if (other.window == window) {
+      holder = StripHolder::LaterBar;
+    } else if (Reserves(other.edge, other.reserved)) {
+      strips.push_back({other.edge, other.reserved, holder});
+    }
   }
+  FitBesideStrips(edge, rect, strips);
 }
 
 void SimDesktopToolbar::QueryPos(WindowId window, int edge, Rect& rect) {
@@ -198,7 +185,7 @@ void SimDesktopToolbar::SetTaskEntry(WindowId window, bool shown) {
 Rect SimDesktopToolbar::WorkArea() const {
   Rect area = Desktop().ScreenRect();
   for (const Bar& bar : bars_) {
-    if (Reserves(bar.edge, bar.reserved)) ShrinkBy(area, bar.edge, bar.reserved);
+    if (Reserves(bar.edge, bar.reserved)) TakeAway(area, {bar.edge, bar.reserved});
   }
   return area;
 }

@@ -56,6 +56,7 @@ class SimDesktopToolbar : public IDesktopToolbar {
  private:
   Bar* FindMutable(WindowId window);
   void Record(std::string_view operation, std::initializer_list<std::string> arguments);
+  // Fits `rect` beside the strips the other bars reserve.
   void Adjust(WindowId window, int edge, Rect& rect) const;
   // Tells the other bars, once control returns to the event loop, that the
   // reserved space changed.

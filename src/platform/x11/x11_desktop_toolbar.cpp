@@ -9,6 +9,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "platform/docked_strips.h"
+#include "platform/x11/struts.h"
 #include "platform/x11/x11_connection.h"
 
 namespace tolvex::platform::x11 {
@@ -90,6 +92,15 @@ std::vector<std::uint32_t> RequestFrameExtents(xcb_window_t window) {
     QThread::msleep(5);
   }
   return {0, 0, 0, 0};
+}
+
+void AppendStrutStrips(xcb_window_t window, StripHolder holder, double ratio,
+                       std::vector<DockedStrip>& strips) {
+  const std::vector<DockedStrip> held =
+      StripsOf(Get32(window, Atom("_NET_WM_STRUT_PARTIAL"), XCB_ATOM_CARDINAL),
+               Get32(window, Atom("_NET_WM_STRUT"), XCB_ATOM_CARDINAL),
+               {ScreenWidth(), ScreenHeight(), ratio}, holder);
+  strips.insert(strips.end(), held.begin(), held.end());
 }
 
 }  // namespace
@@ -182,61 +193,29 @@ void X11DesktopToolbar::UpdateRegistry(WindowId window, bool add) {
   }
 }
 
-// Other docks' struts on `edge` shrink `rect`: every dock of another program
-// and every bar that registered before this one.
+// Fits `rect` beside every dock of another program and every other bar.
 void X11DesktopToolbar::Adjust(WindowId window, int edge, Rect& rect) {
   if (!IsEdge(edge)) return;
   Bar* self = Find(window);
   const double ratio = self != nullptr ? PixelRatio(*self) : 1.0;
   const std::vector<std::uint32_t> registry =
       Get32(Root(), Atom("_TOLVEX_APPBARS"), XCB_ATOM_WINDOW);
-  std::vector<std::uint32_t> others = Get32(Root(), Atom("_NET_CLIENT_LIST"), XCB_ATOM_WINDOW);
-  auto later = std::find(registry.begin(), registry.end(), static_cast<std::uint32_t>(window));
-  for (auto it = registry.begin(); it != later; ++it) others.push_back(*it);
-  std::sort(others.begin(), others.end());
-  others.erase(std::unique(others.begin(), others.end()), others.end());
-  const int screenWidth = ScreenWidth();
-  const int screenHeight = ScreenHeight();
-  for (std::uint32_t other : others) {
-    if (other == window) continue;
-    if (later != registry.end() && std::find(later, registry.end(), other) != registry.end()) {
-      continue;
-    }
-    std::vector<std::uint32_t> strut =
-        Get32(other, Atom("_NET_WM_STRUT_PARTIAL"), XCB_ATOM_CARDINAL);
-    if (strut.size() < 12) {
-      strut = Get32(other, Atom("_NET_WM_STRUT"), XCB_ATOM_CARDINAL);
-      if (strut.size() < 4) continue;
-      strut.resize(4);
-      strut.insert(strut.end(),
-                   {0, std::uint32_t(screenHeight - 1), 0, std::uint32_t(screenHeight - 1), 0,
-                    std::uint32_t(screenWidth - 1), 0, std::uint32_t(screenWidth - 1)});
-    }
-    const std::uint32_t size = strut[edge];
-    if (size == 0) continue;
-    // The strip the strut covers along the edge, in device pixels.
-    const long start = strut[4 + 2 * edge];
-    const long end = strut[5 + 2 * edge];
-    const bool vertical = edge == 0 || edge == 2;
-    const long from = std::lround((vertical ? rect.top : rect.left) * ratio);
-    const long to = std::lround((vertical ? rect.bottom : rect.right) * ratio) - 1;
-    if (end < from || start > to) continue;
-    const int logical = static_cast<int>(std::ceil(size / ratio));
-    switch (edge) {
-      case 0:
-        rect.left = std::max(rect.left, logical);
-        break;
-      case 1:
-        rect.top = std::max(rect.top, logical);
-        break;
-      case 2:
-        rect.right = std::min(rect.right, static_cast<int>(screenWidth / ratio) - logical);
-        break;
-      case 3:
-        rect.bottom = std::min(rect.bottom, static_cast<int>(screenHeight / ratio) - logical);
-        break;
+  std::vector<DockedStrip> strips;
+  StripHolder holder = StripHolder::EarlierBar;
+  for (std::uint32_t bar : registry) {
+    if (bar == window) {
+      holder = StripHolder::LaterBar;
+    } else {
+      AppendStrutStrips(bar, holder, ratio, strips);
     }
   }
+  for (std::uint32_t client : Get32(Root(), Atom("_NET_CLIENT_LIST"), XCB_ATOM_WINDOW)) {
+    if (client == window || std::find(registry.begin(), registry.end(), client) != registry.end()) {
+      continue;
+    }
+    AppendStrutStrips(client, StripHolder::OtherProgram, ratio, strips);
+  }
+  FitBesideStrips(edge, rect, strips);
 }
 
 void X11DesktopToolbar::QueryPos(WindowId window, int edge, Rect& rect) {
@@ -255,38 +234,9 @@ void X11DesktopToolbar::SetPos(WindowId window, int edge, Rect& rect) {
 }
 
 void X11DesktopToolbar::ApplyStruts(Bar& bar) {
-  std::vector<std::uint32_t> strut(12, 0);
-  const Rect& r = bar.reserved;
-  if (IsEdge(bar.edge) && r.Width() > 0 && r.Height() > 0) {
-    // Struts count from the edges of the whole X screen, in device pixels.
-    const double ratio = PixelRatio(bar);
-    auto px = [ratio](int v) { return static_cast<long>(std::lround(v * ratio)); };
-    const long width = ScreenWidth();
-    const long height = ScreenHeight();
-    auto clamp = [](long v) { return static_cast<std::uint32_t>(std::max(0L, v)); };
-    switch (bar.edge) {
-      case 0:
-        strut[0] = clamp(px(r.right));
-        strut[4] = clamp(px(r.top));
-        strut[5] = clamp(px(r.bottom) - 1);
-        break;
-      case 2:
-        strut[1] = clamp(width - px(r.left));
-        strut[6] = clamp(px(r.top));
-        strut[7] = clamp(px(r.bottom) - 1);
-        break;
-      case 1:
-        strut[2] = clamp(px(r.bottom));
-        strut[8] = clamp(px(r.left));
-        strut[9] = clamp(px(r.right) - 1);
-        break;
-      case 3:
-        strut[3] = clamp(height - px(r.top));
-        strut[10] = clamp(px(r.left));
-        strut[11] = clamp(px(r.right) - 1);
-        break;
-    }
-  }
+  // Struts count from the edges of the whole X screen, in device pixels.
+  const std::vector<std::uint32_t> strut =
+      StrutFor(bar.edge, bar.reserved, {ScreenWidth(), ScreenHeight(), PixelRatio(bar)});
   if (strut == bar.writtenStrut) return;
   bar.writtenStrut = strut;
   Set32(bar.id, Atom("_NET_WM_STRUT_PARTIAL"), XCB_ATOM_CARDINAL, strut);

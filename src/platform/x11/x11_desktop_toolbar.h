@@ -5,7 +5,9 @@
 // programs on the display find each other through root-window properties:
 // "_TOLVEX_APPBARS" lists them in the order they registered (the earlier
 // keeps the outer place of an edge) and "_TOLVEX_AUTOHIDE_<EDGE>" names the
-// auto-hide bar of an edge.
+// auto-hide bar of an edge. Docks of other programs, known by their struts
+// on the window manager's client list, keep their places; the rules for
+// corners are those of docked_strips.h.
 #pragma once
 
 #include <xcb/xcb.h>
@@ -69,6 +71,7 @@ class X11DesktopToolbar : public QObject,
   };
 
   Bar* Find(WindowId window);
+  // Fits `rect` beside the strips other docks hold (docked_strips.h).
   void Adjust(WindowId window, int edge, Rect& rect);
   double PixelRatio(const Bar& bar) const;
   // Writes everything a fresh native window needs before it is mapped.
