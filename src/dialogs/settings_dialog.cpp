@@ -160,7 +160,9 @@ void TwTolvexSettings::LoadSettings(bool withOptions) {
   TtxIniFile& config = bar_.ConfigFile();
   if (withOptions) {
     cbStayOnTop_->setChecked(config.ReadBool(kSystem, "StayOnTop", true));
-    cbTaskbar_->setChecked(config.ReadBool(kSystem, "Taskbar", false));
+    // The bar writes "Taskbar" only when it changes, so a missing key means
+    // the state the bar is in.
+    cbTaskbar_->setChecked(config.ReadBool(kSystem, "Taskbar", bar_.IsDocked()));
     cbAutoHide_->setChecked(config.ReadBool(kSystem, "AutoHide", false));
     cbTaskEntry_->setChecked(config.ReadBool(kSystem, "ShowTaskEntry", false));
     storedAlignment_ = config.ReadInteger(kSystem, "Alignment", 0);

@@ -42,8 +42,10 @@ void TwTolvexSettings::SelectRow(int row) {
 
 void TwTolvexSettings::RefreshActions() {
   const int row = SelectedRow();
-  const bool launcher =
-      row >= 0 && elements_.Items(row).ElementKind == TTolvexElementKind::ekLauncher;
+  // While an action changes the list and the rows one after the other, the
+  // selection may stand on a row the list no longer has.
+  const bool launcher = row >= 0 && row < elements_.Count() &&
+                        elements_.Items(row).ElementKind == TTolvexElementKind::ekLauncher;
   acElementProperties_->setEnabled(launcher);
   acDeleteElement_->setEnabled(row >= 0);
   acMoveUp_->setEnabled(row > 0);
