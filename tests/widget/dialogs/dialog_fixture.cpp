@@ -37,33 +37,12 @@ std::string TCountingShell::ProgramFile() {
   return inner_->ProgramFile();
 }
 
-namespace {
-
-// A 32-bit DIB icon image of 32 × 32 pixels in one colour, with its mask.
-std::vector<std::uint8_t> IconImageBytes() {
-  constexpr int kSide = 32;
-  std::vector<std::uint8_t> bytes(40 + kSide * kSide * 4 + kSide * 4, 0);
-  const auto put32 = [&bytes](std::size_t at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes[at + std::size_t(i)] = std::uint8_t(value >> (8 * i));
-  };
-  put32(0, 40);
-  put32(4, kSide);
-  put32(8, kSide * 2);
-  bytes[12] = 1;
-  bytes[14] = 32;
-  for (int pixel = 0; pixel < kSide * kSide; ++pixel)
-    put32(40 + std::size_t(pixel) * 4, 0xFF2060C0);
-  return bytes;
-}
-
-}  // namespace
-
 void WriteIconLibrary(const QString& path, int icons) {
   bench::LargeLibrary library;
   library.paddingBytes = 4096;
   library.namedGroups = 0;
   library.numberedGroups = icons;
-  library.images = {IconImageBytes()};
+  library.images = bench::IconFileImages(TOLVEX_FIXTURE_DIR "/icons/red.ico");
   const std::vector<std::uint8_t> bytes = bench::BuildLibrary(library);
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
