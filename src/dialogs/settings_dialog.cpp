@@ -110,7 +110,7 @@ QWidget* TwTolvexSettings::CreateElementsPage() {
   lbElemente_->setGeometry(12, 22, 242, 313);
   lbElemente_->setSelectionMode(QAbstractItemView::SingleSelection);
   lbElemente_->installEventFilter(this);
-  connect(lbElemente_, &QListWidget::currentRowChanged, this, &TwTolvexSettings::RefreshActions);
+  connect(lbElemente_, &QListWidget::itemSelectionChanged, this, &TwTolvexSettings::RefreshActions);
   connect(lbElemente_, &QListWidget::itemDoubleClicked, this,
           [this] { acElementProperties_->trigger(); });
   NewActionButton(acNewElement_, group, QRect(264, 22, 89, 25));
