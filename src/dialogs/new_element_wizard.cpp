@@ -12,6 +12,7 @@
 #include <QStackedWidget>
 #include <array>
 
+#include "dialogs/form_controls.h"
 #include "dialogs/program_file_dialog.h"
 #include "shared/modal.h"
 #include "shared/placement.h"
@@ -83,19 +84,6 @@ class TWizardPicture : public QFrame {
   }
 };
 
-QLabel* NewLabel(const QString& text, QWidget* parent, const QRect& geometry) {
-  auto* label = new QLabel(text, parent);
-  label->setGeometry(geometry);
-  return label;
-}
-
-QPushButton* NewButton(const QString& caption, QWidget* parent, const QRect& geometry) {
-  auto* button = new QPushButton(caption, parent);
-  button->setGeometry(geometry);
-  button->setAutoDefault(false);
-  return button;
-}
-
 }  // namespace
 
 TwNewElement::TwNewElement(QWidget* owner) : TwTxDialog(owner, 437, 299) {
@@ -128,8 +116,7 @@ TwNewElement::TwNewElement(QWidget* owner) : TwTxDialog(owner, 437, 299) {
 
 QWidget* TwNewElement::CreateProgramPage() {
   auto* page = new QWidget;
-  NewLabel(QStringLiteral("Welchen Typ von Element wollen Sie einfügen?"), page,
-           QRect(0, 0, kPageWidth, 16));
+  NewLabel(QStringLiteral("Welchen Typ von Element wollen Sie einfügen?"), page, QPoint(0, 0));
   rbProgram_ = new QRadioButton(QStringLiteral("&Programm-Verknüpfung"), page);
   rbProgram_->setGeometry(16, 24, 260, 18);
   rbProgram_->setChecked(true);
@@ -142,13 +129,15 @@ QWidget* TwNewElement::CreateProgramPage() {
       NewLabel(QStringLiteral("Geben Sie den Pfad und den Namen des Objekts ein, für das die "
                               "Verknüpfung erstellt werden soll, oder suchen Sie es über die "
                               "Schaltfläche \"Durchsuchen\"."),
-               page, QRect(0, 76, kPageWidth, 56));
+               page, QPoint(0, 76));
   hint->setWordWrap(true);
+  hint->setGeometry(0, 76, kPageWidth, 56);
   hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-  txFilename_ = NewLabel(QString(), page, QRect(0, 140, kPageWidth, 16));
-  edFilename_ = new QLineEdit(page);
-  edFilename_->setGeometry(0, 158, 200, 21);
+  edFilename_ = NewEdit(page, QRect(0, 158, 200, 21));
+  // The caption and the buddy follow the kind of element.
+  txFilename_ = NewLabel(QString(), page, QPoint(0, 140));
+  txFilename_->resize(kPageWidth, 16);
   btDurchsuchen_ = NewButton(QStringLiteral("&Durchsuchen..."), page, QRect(208, 156, 85, 25));
   connect(btDurchsuchen_, &QPushButton::clicked, this, &TwNewElement::btDurchsuchenClick);
   cbSnapIn_ = new QComboBox(page);
@@ -158,11 +147,9 @@ QWidget* TwNewElement::CreateProgramPage() {
 
 QWidget* TwNewElement::CreateNamePage() {
   auto* page = new QWidget;
-  QLabel* label = NewLabel(QStringLiteral("Geben &Sie einen Namen für die Verknüpfung ein:"), page,
-                           QRect(0, 0, kPageWidth, 16));
-  edName_ = new QLineEdit(page);
-  edName_->setGeometry(0, 20, kPageWidth, 21);
-  label->setBuddy(edName_);
+  edName_ = NewEdit(page, QRect(0, 20, kPageWidth, 21));
+  NewLabel(QStringLiteral("Geben &Sie einen Namen für die Verknüpfung ein:"), page, QPoint(0, 0),
+           edName_);
   return page;
 }
 

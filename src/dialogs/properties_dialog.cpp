@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include "dialogs/form_controls.h"
 #include "dialogs/icon_list_box.h"
 #include "dialogs/program_file_dialog.h"
 #include "shared/file_dialog.h"
@@ -22,27 +23,6 @@ namespace {
 constexpr int kFieldLeft = 104;
 constexpr int kFieldWidth = 265;
 
-// A label whose "&" key focuses `buddy`.
-void NewLabel(const QString& text, QWidget* parent, QPoint at, QWidget* buddy = nullptr) {
-  auto* label = new QLabel(text, parent);
-  label->move(at);
-  label->adjustSize();
-  if (buddy != nullptr) label->setBuddy(buddy);
-}
-
-QLineEdit* NewEdit(QWidget* parent, const QRect& geometry) {
-  auto* edit = new QLineEdit(parent);
-  edit->setGeometry(geometry);
-  return edit;
-}
-
-QPushButton* NewButton(const QString& caption, QWidget* parent, const QRect& geometry) {
-  auto* button = new QPushButton(caption, parent);
-  button->setGeometry(geometry);
-  button->setAutoDefault(false);
-  return button;
-}
-
 }  // namespace
 
 TwTolvexProperties::TwTolvexProperties(QWidget* owner) : TwTxDialog(owner, 404, 441) {
@@ -52,14 +32,7 @@ TwTolvexProperties::TwTolvexProperties(QWidget* owner) : TwTxDialog(owner, 404, 
   pcSettings_->addTab(CreateIconPage(), QStringLiteral("Symbol"));
   pcSettings_->setCurrentIndex(0);
 
-  QPushButton* btOk = NewButton(QStringLiteral("Ok"), this, QRect(240, 410, 75, 25));
-  btOk->setDefault(true);
-  btOk->setProperty(kModalResultProperty, int(mrOk));
-  connect(btOk, &QPushButton::clicked, this, [this] { done(mrOk); });
-  QPushButton* btCancel = NewButton(QStringLiteral("Abbrechen"), this, QRect(321, 410, 75, 25));
-  btCancel->setProperty(kModalResultProperty, int(mrCancel));
-  connect(btCancel, &QPushButton::clicked, this, [this] { done(mrCancel); });
-  SetCancelButton(btCancel);
+  AddOkCancel(*this, 241, 410);
 
   if (owner != nullptr) move(BesideOwner(*owner->window(), OuterSize(*this)));
 }

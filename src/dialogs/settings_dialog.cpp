@@ -12,6 +12,7 @@
 
 #include "app/bar_window.h"
 #include "app/layout_edit.h"
+#include "dialogs/form_controls.h"
 #include "shared/modal.h"
 #include "shared/placement.h"
 #include "shared/project_info.h"
@@ -25,13 +26,6 @@ QCheckBox* NewCheckBox(const QString& caption, QWidget* parent, const QRect& geo
   auto* box = new QCheckBox(caption, parent);
   box->setGeometry(geometry);
   return box;
-}
-
-QPushButton* NewButton(const QString& caption, QWidget* parent, const QRect& geometry) {
-  auto* button = new QPushButton(caption, parent);
-  button->setGeometry(geometry);
-  button->setAutoDefault(false);
-  return button;
 }
 
 // A button that shows and performs `action`.
@@ -54,14 +48,7 @@ TwTolvexSettings::TwTolvexSettings(TwTolvexDesktop& bar) : TwTxDialog(&bar, 403,
   pcSettings_->addTab(CreateElementsPage(), QStringLiteral("Elemente"));
   pcSettings_->setCurrentIndex(0);
 
-  QPushButton* btOk = NewButton(QStringLiteral("Ok"), this, QRect(160, 410, 75, 25));
-  btOk->setDefault(true);
-  btOk->setProperty(kModalResultProperty, int(mrOk));
-  connect(btOk, &QPushButton::clicked, this, [this] { done(mrOk); });
-  QPushButton* btCancel = NewButton(QStringLiteral("Abbrechen"), this, QRect(240, 410, 75, 25));
-  btCancel->setProperty(kModalResultProperty, int(mrCancel));
-  connect(btCancel, &QPushButton::clicked, this, [this] { done(mrCancel); });
-  SetCancelButton(btCancel);
+  AddOkCancel(*this, 160, 410);
   btApply_ = NewButton(QStringLiteral("Übernehmen"), this, QRect(320, 410, 75, 25));
   btApply_->setEnabled(false);
   connect(btApply_, &QPushButton::clicked, this, [this] { ApplySettings(true); });
