@@ -106,9 +106,15 @@ QString ExecOpenFileDialog(QWidget* owner, const TFileDialogOptions& options) {
   auto* proxy = new TProgramFilter(entries, &dialog);
   dialog.setProxyModel(proxy);
   dialog.setNameFilters(filters);
-  QObject::connect(
-      &dialog, &QFileDialog::filterSelected, proxy,
-      [proxy, filters](const QString& filter) { proxy->SelectEntry(filters.indexOf(filter)); });
+  // With the patterns hidden the dialog names the chosen entry by its text.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, proxy,
+                   [proxy, filters, entries](const QString& filter) {
+                     qsizetype index = filters.indexOf(filter);
+                     for (qsizetype i = 0; index < 0 && i < qsizetype(entries.size()); ++i) {
+                       if (entries[std::size_t(i)].text == filter) index = i;
+                     }
+                     proxy->SelectEntry(index);
+                   });
 
   if (!options.fileName.isEmpty()) {
     const QFileInfo preset(options.fileName);
