@@ -20,15 +20,6 @@ using namespace tolvex::platform;
 std::string g_library;  // the path of the generated library
 constexpr int kGroups = 1000;
 
-// The images of the fixture red.ico (16 and 32 pixels, 4 and 32 bits).
-std::vector<std::vector<std::uint8_t>> FixtureImages() {
-  icons::FileSource source(TOLVEX_FIXTURE_DIR "/icons/red.ico");
-  std::vector<std::vector<std::uint8_t>> images;
-  for (const icons::ImageRef& ref : icons::OpenIcons(source)->Images(0))
-    images.push_back(*source.Bytes(ref.offset, ref.size));
-  return images;
-}
-
 void CountIcons(benchmark::State& state) {
   for (auto _ : state) {
     icons::FileSource source(g_library);
@@ -77,7 +68,7 @@ int main(int argc, char** argv) {
   library.paddingBytes = 24u << 20;
   library.namedGroups = 50;
   library.numberedGroups = kGroups - 50;
-  library.images = FixtureImages();
+  library.images = tolvex::bench::IconFileImages(TOLVEX_FIXTURE_DIR "/icons/red.ico");
   const std::vector<std::uint8_t> bytes = tolvex::bench::BuildLibrary(library);
   g_library = dir.filePath("large.dll").toStdString();
   QFile file(QString::fromStdString(g_library));

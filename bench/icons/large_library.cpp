@@ -3,6 +3,8 @@
 
 #include <stdexcept>
 
+#include "platform/icons/icon_loader.h"
+
 namespace tolvex::bench {
 
 namespace {
@@ -158,6 +160,14 @@ std::vector<std::uint8_t> BuildLibrary(const LargeLibrary& library) {
   for (std::size_t i = kHeadersSize; i < file.size(); ++i) file[i] = std::uint8_t(i * 131 >> 3);
   file.insert(file.end(), resources.begin(), resources.end());
   return file;
+}
+
+std::vector<std::vector<std::uint8_t>> IconFileImages(const std::string& icoPath) {
+  platform::icons::FileSource source(icoPath);
+  std::vector<std::vector<std::uint8_t>> images;
+  for (const platform::icons::ImageRef& ref : platform::icons::OpenIcons(source)->Images(0))
+    images.push_back(*source.Bytes(ref.offset, ref.size));
+  return images;
 }
 
 }  // namespace tolvex::bench

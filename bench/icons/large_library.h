@@ -20,4 +20,7 @@ struct LargeLibrary {
 // The library's bytes.
 std::vector<std::uint8_t> BuildLibrary(const LargeLibrary& library);
 
+// The images of the first icon of the icon file `icoPath`, to fill a library with.
+std::vector<std::vector<std::uint8_t>> IconFileImages(const std::string& icoPath);
+
 }  // namespace tolvex::bench

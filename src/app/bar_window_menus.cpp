@@ -211,6 +211,11 @@ void TwTolvexDesktop::acDeleteElementExecute() {
                      mbYes | mbNo, 0) != mrYes) {
     return;
   }
+  if (auto dialog = CreateSettingsDialog(*this)) {
+    dialog->ExecuteDeleteElement(index);
+    return;
+  }
+  // Deleting needs no dialog: without one the bar does it itself.
   DeleteLayoutElement(LayoutFile().FileName(), index);
   BuildElements(0);
 }

@@ -2,9 +2,9 @@
 #include "app/launcher_button.h"
 
 #include <QFileInfo>
-#include <QImage>
 
 #include "platform/shell.h"
+#include "shared/shell_icon.h"
 
 namespace tolvex {
 namespace {
@@ -12,19 +12,6 @@ namespace {
 constexpr int kDefaultHeight = 25;
 constexpr int kSmallHeight = 20;
 constexpr int kLargeHeight = 38;
-
-// The shell's icon as a pixmap `size` pixels square on screen; null when the
-// file has no such icon.
-QPixmap ShellIcon(const QString& file, int index, int size, double devicePixelRatio) {
-  platform::IconImage icon =
-      platform::Shell().ExtractIcon(file.toStdString(), index, size, devicePixelRatio);
-  if (icon.IsNull()) return {};
-  const QImage image(reinterpret_cast<const uchar*>(icon.pixels.data()), icon.width, icon.height,
-                     icon.width * 4, QImage::Format_ARGB32);
-  QPixmap pixmap = QPixmap::fromImage(image.copy());
-  pixmap.setDevicePixelRatio(devicePixelRatio);
-  return pixmap;
-}
 
 }  // namespace
 

@@ -19,6 +19,8 @@ class ISettingsDialog {
   // True when the elements changed (the layout file is saved, the bar rebuilt).
   virtual bool ExecuteNewElement() = 0;
   virtual bool ExecuteElementProperties(int index) = 0;
+  // Deletes element `index` without asking; the bar asks first.
+  virtual bool ExecuteDeleteElement(int index) = 0;
 };
 
 // Creates the dialog with the bar as owner; the bar frees it after one operation.

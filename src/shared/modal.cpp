@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QKeyEvent>
 
 namespace tolvex {
@@ -74,6 +75,16 @@ ModalAnswer AnswerByResult(int result) {
     const QVariant value = button.property(kModalResultProperty);
     return value.isValid() && value.toInt() == result;
   });
+}
+
+ModalAnswer AnswerFileDialog(const QString& path, ModalAnswer others) {
+  return [path, others = std::move(others)](QDialog& dialog) {
+    auto* files = qobject_cast<QFileDialog*>(&dialog);
+    if (files == nullptr) return others ? others(dialog) : kModalStillOpen;
+    if (path.isEmpty()) return int(QDialog::Rejected);
+    files->selectFile(path);
+    return int(QDialog::Accepted);
+  };
 }
 
 }  // namespace tolvex

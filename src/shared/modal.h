@@ -68,4 +68,9 @@ inline constexpr char kModalResultProperty[] = "modalResult";
 // is `result`.
 ModalAnswer AnswerByResult(int result);
 
+// Answers a file dialog (ExecOpenFileDialog) as a person choosing `path`,
+// or cancelling it when `path` is empty; every other dialog goes to
+// `others` (without it, it stays unanswered).
+ModalAnswer AnswerFileDialog(const QString& path, ModalAnswer others = {});
+
 }  // namespace tolvex

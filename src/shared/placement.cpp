@@ -2,6 +2,7 @@
 #include "shared/placement.h"
 
 #include <QWidget>
+#include <algorithm>
 
 #include "platform/desktop.h"
 
@@ -32,6 +33,15 @@ QPoint PullBackFromRightBottom(QPoint topLeft, QSize size, int margin) {
   const int bottom = area.top() + area.height() - margin;
   if (topLeft.x() + size.width() > right) topLeft.setX(right - size.width());
   if (topLeft.y() + size.height() > bottom) topLeft.setY(bottom - size.height());
+  return topLeft;
+}
+
+QPoint BesideOwner(const QWidget& owner, QSize size) {
+  constexpr int kOffset = 50;
+  QPoint topLeft = owner.frameGeometry().topLeft() + QPoint(kOffset, kOffset);
+  const QRect area = WorkAreaRect();
+  const int right = area.left() + area.width();
+  topLeft.setX(std::min(topLeft.x(), right - size.width() - kOffset));
   return topLeft;
 }
 

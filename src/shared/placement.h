@@ -24,4 +24,10 @@ QSize OuterSize(const QWidget& window);
 // The left and top edges are not checked.
 QPoint PullBackFromRightBottom(QPoint topLeft, QSize size, int margin = 0);
 
+// Where a dialog of `size` owned by the window `owner` opens: 50 pixels right
+// of and below the owner's top-left corner, pulled back so that its right
+// edge keeps 50 pixels from the work area's right edge; the top is not
+// corrected.
+QPoint BesideOwner(const QWidget& owner, QSize size);
+
 }  // namespace tolvex
