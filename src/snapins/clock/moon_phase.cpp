@@ -101,7 +101,11 @@ long double RoundHalfEven(long double x) {
 
 long double PutInto360(long double x) {
   long double result = x - RoundHalfEven(x / 360.0L) * 360.0L;
-  while (result < 0) result += 360.0L;
+  // For a huge x the product loses the digits that matter and the
+  // difference can be far outside -180..180; adding 360 to it would never
+  // end.
+  if (!(std::abs(result) <= 180.0L)) result = std::fmod(result, 360.0L);
+  if (result < 0) result += 360.0L;
   return result;
 }
 
@@ -114,7 +118,7 @@ long double CosDeg(long double degrees) {
 }
 
 long double JulianDay(TDateTime date) {
-  if (date <= kLastDateWithoutJulianDay) return 0.0L;
+  if (!std::isfinite(date) || date <= kLastDateWithoutJulianDay) return 0.0L;
   return static_cast<long double>(date) + kJulianDay2000 - kDate2000;
 }
 

@@ -10,8 +10,9 @@ namespace tolvex {
 // Rounds to the nearest integer, halves to the even one.
 long double RoundHalfEven(long double x);
 
-// x - round(x / 360) × 360, then 360 added while negative. The result lies
-// in 0..360; it is 360 only for a tiny negative x, where adding 360 rounds up.
+// x - round(x / 360) × 360, then 360 added if negative. The result lies in
+// 0..360; it is 360 only for a tiny negative x, where adding 360 rounds up.
+// Not a number stays not a number.
 long double PutInto360(long double x);
 
 // Sine and cosine of an angle in degrees.
@@ -19,7 +20,7 @@ long double SinDeg(long double degrees);
 long double CosDeg(long double degrees);
 
 // The Julian day of `date` taken as universal time; 0 for a moment at or
-// before 14 October 1582 00:00.
+// before 14 October 1582 00:00 and for a value that is not a finite number.
 long double JulianDay(TDateTime date);
 
 // The phase angle of `date` (universal time), 0 <= angle < 360.

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "snapins/clock/moon_phase.h"
 
@@ -47,6 +48,15 @@ TEST(MoonPhase, MomentsBeforeTheCalendarStillHaveAnAngle) {
     EXPECT_LT(angle, 360.0L);
     // Every such moment computes with the same Julian day.
     EXPECT_EQ(angle, MoonPhaseAngle(EncodeDate(1500, 3, 3)));
+  }
+}
+
+TEST(MoonPhase, AnyDateValueGivesAnAngle) {
+  for (TDateTime moment : {std::numeric_limits<double>::quiet_NaN(),
+                           std::numeric_limits<double>::infinity(), 1e300, -1e300, 3e6}) {
+    const long double angle = MoonPhaseAngle(moment);
+    EXPECT_GE(angle, 0.0L) << moment;
+    EXPECT_LE(angle, 360.0L) << moment;
   }
 }
 
