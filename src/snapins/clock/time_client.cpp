@@ -40,12 +40,9 @@ std::uint32_t TIdTime::ReadSeconds() {
 
   const std::uint32_t start = Ticks();
   TTimeReply reply;
-  bool waitRanOut = false;
   while (!reply.Complete()) {
-    if (!connection->WaitReadable(Timeout)) {
-      waitRanOut = true;
-      break;
-    }
+    // A wait that runs out leaves the reply incomplete, and its count 0.
+    if (!connection->WaitReadable(Timeout)) break;
     std::uint8_t buffer[64];
     const std::ptrdiff_t n = connection->Read(buffer, sizeof buffer);
     if (n == 0)
@@ -54,7 +51,7 @@ std::uint32_t TIdTime::ReadSeconds() {
     reply.Add(buffer, static_cast<std::size_t>(n));
   }
   halfRoundTrip_ = HalfRoundTrip(start, Ticks());
-  return waitRanOut ? 0 : reply.Seconds();
+  return reply.Seconds();
 }
 
 TDateTime TIdTime::DateTime() {
