@@ -1,0 +1,65 @@
+// Pictures of the clock's moon and messages for a person to look at, saved
+// to screenshots/ in the build folder: a lunation in steps of three days at
+// every size, and the three message boxes of Synchronise.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QMessageBox>
+#include <QPalette>
+
+#include "loopback_server.h"
+#include "shared/modal.h"
+#include "snapins/clock/moon.h"
+#include "snapins/clock/time_client.h"
+#include "snapins/clock/time_sync.h"
+
+namespace tolvex {
+namespace {
+
+QString Folder() {
+  const QString folder = QStringLiteral(TOLVEX_BUILD_DIR "/screenshots");
+  QDir().mkpath(folder);
+  return folder;
+}
+
+TEST(ClockScreenshots, MoonPhases) {
+  QWidget panel;
+  QPalette palette;
+  palette.setColor(QPalette::Window, Qt::black);
+  panel.setPalette(palette);
+  panel.setAutoFillBackground(true);
+  const TMoonSize sizes[] = {TMoonSize::ms64, TMoonSize::ms32, TMoonSize::ms16};
+  // From the new moon of 6 January 2000 through the lunation.
+  const TDateTime newMoon = EncodeDate(2000, 1, 6) + EncodeTime(18, 14, 0, 0);
+  constexpr int kSteps = 10;
+  panel.resize(kSteps * 68, 3 * 68);
+  for (int row = 0; row < 3; ++row) {
+    for (int step = 0; step < kSteps; ++step) {
+      auto* moon = new TMoon(&panel);
+      moon->SetMoonSize(sizes[row]);
+      moon->SetDate(newMoon + 3 * step);
+      moon->move(step * 68 + 2, row * 68 + 2);
+    }
+  }
+  panel.show();
+  EXPECT_TRUE(panel.grab().save(Folder() + "/clock_moon_phases.png"));
+}
+
+TEST(ClockScreenshots, SynchroniseMessages) {
+  int shot = 0;
+  TScopedModalAnswer answer([&shot](QDialog& dialog) {
+    dialog.show();
+    EXPECT_TRUE(dialog.grab().save(Folder() + QStringLiteral("/clock_sync_%1.png").arg(++shot)));
+    dialog.hide();
+    return int(QMessageBox::Ok);
+  });
+  TIdTime client;
+  Synchronise(client, true);
+  client.Host = "127.0.0.1";
+  client.Port = test::RefusingPort();
+  Synchronise(client, true);
+  EXPECT_EQ(shot, 2);
+}
+
+}  // namespace
+}  // namespace tolvex
