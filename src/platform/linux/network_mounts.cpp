@@ -92,7 +92,7 @@ std::vector<NetworkMount> ParseNetworkMounts(std::string_view mountInfo, unsigne
     start = end + 1;
     // id parent major:minor root mount-point options [optional…] - type source super-options
     const auto separator = std::find(fields.begin(), fields.end(), "-");
-    if (fields.size() < 6 || separator - fields.begin() < 6 || fields.end() - separator < 3) {
+    if (fields.size() < 6 || separator - fields.begin() < 6 || fields.end() - separator < 4) {
       continue;
     }
     const std::string_view type = separator[1];

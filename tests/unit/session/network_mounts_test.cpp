@@ -68,6 +68,7 @@ TEST(NetworkMounts, BrokenLinesAreSkipped) {
       "\n"
       "40 22 0:40 / /mnt/a rw cifs //s/a rw\n"       // no separator
       "40 22 0:40 / /mnt/a rw - cifs\n"              // cut after the type
+      "40 22 0:40 / /mnt/a rw - fuse.sshfs sshfs\n"  // cut after the source
       "- cifs //s/a rw\n"                            // nothing before it
       "40 22 0:40 / - cifs //s/a rw\n"               // too few fields before it
       "43 22 0:43 / /mnt/\\09 rw - cifs //s/d rw\n"  // an escape cut short
