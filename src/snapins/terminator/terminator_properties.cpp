@@ -18,8 +18,8 @@ namespace tolvex {
 namespace {
 
 constexpr int kWidth = 340;
-constexpr int kHeight = 262;
-constexpr int kRowHeight = 32;
+constexpr int kHeight = 300;
+constexpr int kRowHeight = 31;
 
 QString Text(const char* text) {
   return QString::fromUtf8(text);
