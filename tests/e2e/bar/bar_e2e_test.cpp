@@ -14,6 +14,7 @@
 #include <QThread>
 #include <memory>
 
+#include "support/bar_on_display.h"
 #include "support/program_folder.h"
 #include "support/wait_until.h"
 #include "support/xvfb_session.h"
@@ -28,14 +29,6 @@ std::vector<long> Numbers(const QString& text) {
   auto it = number.globalMatch(text.mid(text.indexOf('=') + 1));
   while (it.hasNext()) numbers.push_back(it.next().captured().toLong());
   return numbers;
-}
-
-// ASan's strict string checks abort in Qt's X11 keyboard set-up.
-QString AsanOptions() {
-  QStringList options = qEnvironmentVariable("ASAN_OPTIONS").split(':', Qt::SkipEmptyParts);
-  options.removeIf([](const QString& option) { return option.startsWith("strict_string_checks"); });
-  options << "detect_leaks=0";
-  return options.join(':');
 }
 
 class BarE2e : public testing::Test {
@@ -62,26 +55,14 @@ class BarE2e : public testing::Test {
   QProcess& Start(const QString& native = "toolbar,desktop") {
     QProcessEnvironment env = folder_.Environment(display_.Environment());
     env.insert("TOLVEX_SIM_NATIVE", native);
-    env.insert("ASAN_OPTIONS", AsanOptions());
+    env.insert("ASAN_OPTIONS", BarAsanOptions());
     env.insert("XDG_RUNTIME_DIR", work_.path());
     env.insert("TOLVEX_SAMPLE_SNAPIN_LOG", CallLog());
     env.insert("TOLVEX_RECORDER_OUT", Recording());
     processes_.push_back(folder_.Start(env));
     return *processes_.back();
   }
-  // The bar's window id once it is mapped; empty when it never is.
-  QString WaitForBar() {
-    QString id;
-    WaitUntil([&] {
-      id = display_.Run("xdotool", {"search", "--onlyvisible", "--name", "^TolvexBar"})
-               .split('\n', Qt::SkipEmptyParts)
-               .value(0);
-      return !id.isEmpty();
-    });
-    // The placement settles once the event loop runs.
-    QThread::msleep(500);
-    return id;
-  }
+  QString WaitForBar() { return WaitForBarWindow(display_); }
   QString Property(const QString& id, const QString& name) const {
     return display_.Run("xprop", {"-id", id, name});
   }

@@ -5,23 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
-#include <QThread>
 #include <memory>
 
+#include "support/bar_on_display.h"
 #include "support/program_folder.h"
 #include "support/wait_until.h"
 #include "support/xvfb_session.h"
 
 namespace tolvex::test {
 namespace {
-
-// ASan's strict string checks abort in Qt's X11 keyboard set-up.
-QString AsanOptions() {
-  QStringList options = qEnvironmentVariable("ASAN_OPTIONS").split(':', Qt::SkipEmptyParts);
-  options.removeIf([](const QString& option) { return option.startsWith("strict_string_checks"); });
-  options << "detect_leaks=0";
-  return options.join(':');
-}
 
 // The panel lies below the header (24) and its line (2); its buttons are
 // 22 pixels square at y = 1.
@@ -46,18 +38,10 @@ class TerminatorE2e : public testing::Test {
     QProcessEnvironment env = folder_.Environment(display_.Environment());
     env.insert("TOLVEX_SIM_NATIVE", "toolbar,desktop");
     env.insert("TOLVEX_SIM_SESSION", answers);
-    env.insert("ASAN_OPTIONS", AsanOptions());
+    env.insert("ASAN_OPTIONS", BarAsanOptions());
     env.insert("XDG_RUNTIME_DIR", runtime_.path());
     bar_ = folder_.Start(env);
-    QString id;
-    WaitUntil([&] {
-      id = display_.Run("xdotool", {"search", "--onlyvisible", "--name", "^TolvexBar"})
-               .split('\n', Qt::SkipEmptyParts)
-               .value(0);
-      return !id.isEmpty();
-    });
-    QThread::msleep(500);  // the placement settles once the event loop runs
-    return id;
+    return WaitForBarWindow(display_);
   }
   void Click(const QString& id, int x) {
     display_.Run("xdotool", {"mousemove", "--window", id, QString::number(x),
