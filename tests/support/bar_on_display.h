@@ -1,23 +1,13 @@
-// Running the real binary on a private X display: the sanitizer options it
-// can run under there, and waiting for its bar window.
+// Running the real binary on a private X display: waiting for its bar window.
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <QThread>
 
 #include "support/wait_until.h"
 #include "support/xvfb_session.h"
 
 namespace tolvex::test {
-
-// ASan's strict string checks abort in Qt's X11 keyboard set-up.
-inline QString BarAsanOptions() {
-  QStringList options = qEnvironmentVariable("ASAN_OPTIONS").split(':', Qt::SkipEmptyParts);
-  options.removeIf([](const QString& option) { return option.startsWith("strict_string_checks"); });
-  options << "detect_leaks=0";
-  return options.join(':');
-}
 
 // The bar's window id once it is mapped; empty when it never is.
 inline QString WaitForBarWindow(const XvfbSession& display) {
