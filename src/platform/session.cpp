@@ -13,7 +13,7 @@ namespace {
 
 ServiceSlot<ISession>& Slot() {
   static ServiceSlot<ISession> slot(
-      "session",
+      "session_end",
       [] {
         return std::unique_ptr<ISession>(std::make_unique<LinuxSession>(
             QDBusConnection::systemBus(), LinuxSession::NativeParts()));

@@ -37,7 +37,8 @@ class ISession {
   virtual void SwitchLockKeyOff(LockKey key) = 0;
 };
 
-// The back end chosen at start.
+// The back end chosen at start; its name in TOLVEX_SIM_NATIVE is
+// "session_end".
 ISession& Session();
 // Replaces it (tests); nullptr returns to the default choice.
 void SetSession(std::unique_ptr<ISession> session);
