@@ -2,6 +2,8 @@
 // and every call written to the simulation log while nothing is ended.
 #include "platform/sim/sim_session.h"
 
+#include "platform/session.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -59,6 +61,22 @@ TEST(SimSession, EveryCallGoesToTheSimulationLog) {
   EXPECT_EQ(file.readAll(),
             "session\tlock-key-off\tnum-lock\nsession\trequest\tforced-power-off\n");
   EXPECT_FALSE(session.IsLockKeyOn(LockKey::NumLock));
+}
+
+// Other services' native back ends, the session watch's among them, never
+// make the session end real: only its own name does.
+TEST(SimSession, ItStaysSimulatedWhenOtherServicesAreNative) {
+  const char* previous = std::getenv("TOLVEX_SIM_NATIVE");
+  const std::string saved = previous != nullptr ? previous : "";
+  setenv("TOLVEX_SIM_NATIVE", "toolbar,desktop,single_instance,session,shell", 1);
+  SetSession(nullptr);
+  EXPECT_NE(dynamic_cast<SimSession*>(&Session()), nullptr);
+  SetSession(nullptr);
+  if (previous != nullptr) {
+    setenv("TOLVEX_SIM_NATIVE", saved.c_str(), 1);
+  } else {
+    unsetenv("TOLVEX_SIM_NATIVE");
+  }
 }
 
 }  // namespace
