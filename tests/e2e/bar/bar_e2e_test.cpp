@@ -14,6 +14,7 @@
 #include <QThread>
 #include <memory>
 
+#include "support/bar_on_display.h"
 #include "support/program_folder.h"
 #include "support/wait_until.h"
 #include "support/xvfb_session.h"
@@ -61,19 +62,7 @@ class BarE2e : public testing::Test {
     processes_.push_back(folder_.Start(env));
     return *processes_.back();
   }
-  // The bar's window id once it is mapped; empty when it never is.
-  QString WaitForBar() {
-    QString id;
-    WaitUntil([&] {
-      id = display_.Run("xdotool", {"search", "--onlyvisible", "--name", "^TolvexBar"})
-               .split('\n', Qt::SkipEmptyParts)
-               .value(0);
-      return !id.isEmpty();
-    });
-    // The placement settles once the event loop runs.
-    QThread::msleep(500);
-    return id;
-  }
+  QString WaitForBar() { return WaitForBarWindow(display_); }
   QString Property(const QString& id, const QString& name) const {
     return display_.Run("xprop", {"-id", id, name});
   }
