@@ -5,11 +5,13 @@
 #include "app/application.h"
 #include "app/bar_window.h"
 #include "app/error_display.h"
+#include "snapins/dialup/dialup_panel.h"
 
 int main(int argc, char* argv[]) {
   tolvex::TTolvexApplication app(argc, argv);
   QApplication::setApplicationName("tolvexBar");
   QApplication::setApplicationDisplayName("tolvexBar");
+  tolvex::RegisterDialUpPanel();
   try {
     tolvex::TwTolvexDesktop window;
     return app.exec();

@@ -21,6 +21,7 @@ enum DialUpResult : std::uint32_t {
   kDialUpBufferTooSmall = 603,
   kDialUpCannotFindEntry = 623,
   kDialUpNoConnection = 668,
+  kDialUpServiceUnavailable = 711,
 };
 
 // Connection states: 0 to 17 while dialling, 4096 to 4099 paused for the

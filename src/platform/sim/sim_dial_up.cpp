@@ -109,13 +109,17 @@ std::uint32_t SimDialUp::Dial(const std::string& phoneBook, const std::string& e
   handle = 0;
   if (std::uint32_t result = 0; Failing(dialFailure_, result)) return result;
   handle = AddConnection(entry, kStateOpenPort);
+  lastDialHandle_ = handle;
   connections_[handle].progress = std::move(progress);
   return kDialUpSuccess;
 }
 
 std::uint32_t SimDialUp::HangUp(std::uint32_t handle) {
   Log(kService, "hangup", {std::to_string(handle)});
-  if (std::uint32_t result = 0; Failing(hangUpFailure_, result)) return result;
+  if (std::uint32_t result = 0; Failing(hangUpFailure_, result)) {
+    if (hangUpEndsAnyway_) connections_.erase(handle);
+    return result;
+  }
   if (connections_.erase(handle) == 0) return kDialUpInvalidHandle;
   return kDialUpSuccess;
 }

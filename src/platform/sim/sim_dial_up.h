@@ -34,12 +34,18 @@ class SimDialUp : public IDialUp {
   void FailEnumConnections(Failure result) { enumFailure_ = result; }
   void FailConnectStatus(Failure result) { statusFailure_ = result; }
   void FailDial(Failure result) { dialFailure_ = result; }
-  void FailHangUp(Failure result) { hangUpFailure_ = result; }
+  // A failed hang-up may end the connection all the same (`endsAnyway`).
+  void FailHangUp(Failure result, bool endsAnyway = false) {
+    hangUpFailure_ = result;
+    hangUpEndsAnyway_ = endsAnyway;
+  }
   void SetDialogResult(std::uint32_t result) { dialogResult_ = result; }
 
   // Observation.
   int EnumConnectionsCalls() const { return enumCalls_; }
   std::size_t ConnectionCount() const { return connections_.size(); }
+  // The handle the last accepted dial handed out, 0 before any.
+  std::uint32_t LastDialHandle() const { return lastDialHandle_; }
 
   std::uint32_t EnumConnections(std::size_t capacity, std::vector<DialUpConnection>& connections,
                                 std::size_t& needed) override;
@@ -71,10 +77,12 @@ class SimDialUp : public IDialUp {
   std::map<std::uint32_t, Connection> connections_;
   std::uint32_t nextHandle_ = 0x1000;
   int enumCalls_ = 0;
+  std::uint32_t lastDialHandle_ = 0;
   Failure enumFailure_;
   Failure statusFailure_;
   Failure dialFailure_;
   Failure hangUpFailure_;
+  bool hangUpEndsAnyway_ = false;
   std::uint32_t dialogResult_ = kDialUpSuccess;
 };
 
