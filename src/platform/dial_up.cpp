@@ -1,6 +1,9 @@
 // Slot of the dial-up networking service.
 #include "platform/dial_up.h"
 
+#include <QDBusConnection>
+
+#include "platform/linux/nm_dial_up.h"
 #include "platform/service.h"
 #include "platform/sim/sim_dial_up.h"
 
@@ -10,7 +13,10 @@ namespace {
 
 ServiceSlot<IDialUp>& Slot() {
   static ServiceSlot<IDialUp> slot(
-      "dialup", [] { return std::unique_ptr<IDialUp>(std::make_unique<sim::SimDialUp>()); },
+      "dialup",
+      [] {
+        return std::unique_ptr<IDialUp>(std::make_unique<NmDialUp>(QDBusConnection::systemBus()));
+      },
       [] { return std::unique_ptr<IDialUp>(std::make_unique<sim::SimDialUp>()); });
   return slot;
 }
