@@ -7,6 +7,7 @@
 #include "app/error_display.h"
 #include "dialogs/dialogs_registration.h"
 #include "snapins/terminator/register_terminator.h"
+#include "snapins/dialup/dialup_panel.h"
 
 int main(int argc, char* argv[]) {
   tolvex::TTolvexApplication app(argc, argv);
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationDisplayName("tolvexBar");
   tolvex::RegisterElementDialogs();
   tolvex::RegisterTerminatorPanel();
+  tolvex::RegisterDialUpPanel();
   try {
     tolvex::TwTolvexDesktop window;
     return app.exec();

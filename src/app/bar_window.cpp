@@ -13,8 +13,10 @@
 
 #include "app/bar_artwork.h"
 #include "app/error_display.h"
+#include "app/dial_up_notices.h"
 #include "app/first_instance.h"
 #include "app/folders.h"
+#include "app/ras_component.h"
 #include "controls/action.h"
 #include "controls/button.h"
 #include "controls/file_drag.h"
@@ -109,6 +111,8 @@ void TwTolvexDesktop::CreateComponents() {
           [this](TFileDrag* sender, int, int) { fdFileDragDrop(sender->Files()); });
 
   piTolvexBar_ = CreateTolvexBarInfo(this);
+  txRas_ = new TtxRas32(this);
+  ForwardDialUpNotices(*txRas_);
   CreateActions();
   CreateMenus();
 

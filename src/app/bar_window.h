@@ -10,8 +10,8 @@
 // (building and stacking the elements), bar_window_menus.cpp (actions and
 // menus), bar_window_drop.cpp (file drops and reordering by drag).
 //
-// The dial-up component `txRas` joins the bar (and ISnapInHost) together
-// with the dial-up panel; the settings dialog registers itself through
+// The dial-up component `txRas` lives as long as the bar and is shared with
+// the dial-up panel; the settings dialog registers itself through
 // settings_service.h.
 #pragma once
 
@@ -31,6 +31,7 @@ namespace tolvex {
 class TFileDrag;
 class TrButton;
 class TTxProjectInfo;
+class TtxRas32;
 class TtxAction;
 class TtxActionList;
 class TtxImageList;
@@ -54,6 +55,7 @@ class TwTolvexDesktop : public TAppBar, public ISnapInHost {
   // The host interface of the snap-ins.
   QWidget& Bar() override { return *this; }
   TtxIniFile& ConfigFile() override { return *files_.ConfigFile; }
+  TtxRas32& txRas() override { return *txRas_; }
   void AddBarSubmenu(QMenu& menu) override;
   void RestackElements() override;
 
@@ -164,6 +166,7 @@ class TwTolvexDesktop : public TAppBar, public ISnapInHost {
   TtxImageList* ilSmallButtons_ = nullptr;
   TFileDrag* fdFileDrag_ = nullptr;
   TTxProjectInfo* piTolvexBar_ = nullptr;
+  TtxRas32* txRas_ = nullptr;
 
   TtxActionList* alActions_ = nullptr;
   TtxAction* acAutoHide_ = nullptr;

@@ -15,6 +15,7 @@ class QWidget;
 namespace tolvex {
 
 class TtxIniFile;
+class TtxRas32;
 class TElementControls;
 
 class ISnapInHost {
@@ -25,9 +26,10 @@ class ISnapInHost {
   // plug-in is initialised with and sends its messages to.
   virtual QWidget& Bar() = 0;
   // The main configuration file; each panel keeps its settings in its own
-  // section. The dial-up component `txRas` joins this interface with the
-  // dial-up panel.
+  // section.
   virtual TtxIniFile& ConfigFile() = 0;
+  // The bar's dial-up component, shared with the dial-up panel.
+  virtual TtxRas32& txRas() = 0;
   // Appends the bar's submenu "&tolvexBar" to `menu`.
   virtual void AddBarSubmenu(QMenu& menu) = 0;
   // Re-places all element controls and fits the bar's height.

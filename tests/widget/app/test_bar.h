@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "app/element_controls.h"
+#include "app/ras_component.h"
 #include "app/snapin_host.h"
 
 namespace tolvex::test {
@@ -26,12 +27,14 @@ class TestBar : public QWidget, public ISnapInHost {
 
   QWidget& Bar() override { return *this; }
   TtxIniFile& ConfigFile() override { throw std::logic_error("no configuration in this test"); }
+  TtxRas32& txRas() override { return ras; }
   void AddBarSubmenu(QMenu& menu) override { menu.addMenu("&tolvexBar"); }
   void RestackElements() override {
     ++restacks;
     contentHeight = controls.Restack(kTop);
   }
 
+  TtxRas32 ras{nullptr};
   TElementControls controls{*this};
   int restacks = 0;
   int restackMessages = 0;

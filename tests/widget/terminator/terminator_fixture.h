@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "app/ini_file.h"
+#include "app/ras_component.h"
 #include "app/snapin_host.h"
 #include "controls/action.h"
 #include "platform/session.h"
@@ -34,6 +35,7 @@ class TerminatorBar : public QWidget, public ISnapInHost {
 
   QWidget& Bar() override { return *this; }
   TtxIniFile& ConfigFile() override { return config_; }
+  TtxRas32& txRas() override { return ras_; }
   void AddBarSubmenu(QMenu& menu) override { menu.addMenu("&tolvexBar"); }
   void RestackElements() override {}
 
@@ -47,6 +49,7 @@ class TerminatorBar : public QWidget, public ISnapInHost {
 
  private:
   TtxIniFile config_;
+  TtxRas32 ras_{nullptr};
 };
 
 // One message dialog the panel showed.
