@@ -13,10 +13,6 @@ namespace {
 
 const char kLayoutSection[] = "tolvexBar";
 
-// A "Count" beyond this is not a layout anyone made; reading stops there
-// instead of creating elements until memory runs out.
-constexpr int kMaxElements = 100000;
-
 // The file-name part of a path written on this system or on Windows.
 QString FileNamePart(const QString& path) {
   const qsizetype separator = std::max(path.lastIndexOf('/'), path.lastIndexOf('\\'));
@@ -97,6 +93,20 @@ QString ElementSectionName(int number) {
   return "Link" + QString::number(number);
 }
 
+int ReadElementCount(const TtxIniFile& file) {
+  return std::clamp(file.ReadInteger(kLayoutSection, "Count", 0), 0, kMaxElements);
+}
+
+int AddElementCount(TtxIniFile& file, qsizetype added) {
+  const int count = ReadElementCount(file);
+  if (added > kMaxElements - count) {
+    throw EtxError(
+        QString("Die Leiste kann nicht mehr als %1 Elemente aufnehmen.").arg(kMaxElements));
+  }
+  file.WriteInteger(kLayoutSection, "Count", count + int(added));
+  return count;
+}
+
 void ReadElementSection(const TtxIniFile& file, const QString& section, TTolvexElement& element) {
   const QString type = file.ReadString(section, "Type", " ");
   const QChar first = type.isEmpty() ? QChar(' ') : type[0];
@@ -171,9 +181,8 @@ void TTolvexElementList::Exchange(int i, int j) {
 void TTolvexElementList::LoadFromFile(const QString& fileName) {
   Clear();
   const TtxIniFile file(fileName);
-  // Reading inside a batch parses the file once for all sections.
-  TtxIniBatch reading(file);
-  const int count = std::min(file.ReadInteger(kLayoutSection, "Count", 0), kMaxElements);
+  const TtxIniReadScope reading(file);
+  const int count = ReadElementCount(file);
   for (int n = 1; n <= count; ++n) {
     auto element = std::make_unique<TTolvexElement>();
     ReadElementSection(file, ElementSectionName(n), *element);
