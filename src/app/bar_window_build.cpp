@@ -35,7 +35,7 @@ void TwTolvexDesktop::BuildElements(int start) {
     }
   } finish{*this, y, wasVisible};
 
-  for (int n = start; n <= count; ++n) {
+  for (const int n : StoredElementNumbers(LayoutFile(), start, count)) {
     const QString section = ElementSectionName(n);
     const QString type = LayoutFile().ReadString(section, "Type", " ");
     if (type.startsWith('P')) {

@@ -12,6 +12,7 @@ namespace tolvex {
 namespace {
 
 const char kLayoutSection[] = "tolvexBar";
+const QString kElementSectionPrefix = QStringLiteral("Link");
 
 // The file-name part of a path written on this system or on Windows.
 QString FileNamePart(const QString& path) {
@@ -90,11 +91,29 @@ QString SnapInLibraryName(int number) {
 }
 
 QString ElementSectionName(int number) {
-  return "Link" + QString::number(number);
+  return kElementSectionPrefix + QString::number(number);
 }
 
 int ReadElementCount(const TtxIniFile& file) {
   return std::clamp(file.ReadInteger(kLayoutSection, "Count", 0), 0, kMaxElements);
+}
+
+std::vector<int> StoredElementNumbers(const TtxIniFile& file, int first, int last) {
+  std::vector<int> numbers;
+  for (const QString& section : file.ReadSections()) {
+    if (!section.startsWith(kElementSectionPrefix, Qt::CaseInsensitive)) continue;
+    const QString digits = section.mid(kElementSectionPrefix.size());
+    // Only the spelling ElementSectionName gives: decimal, no sign or zeros.
+    const bool canonical =
+        !digits.isEmpty() && digits[0] != '0' &&
+        std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= '0' && c <= '9'; });
+    bool ok = false;
+    const int number = canonical ? digits.toInt(&ok) : 0;
+    if (ok && number >= first && number <= last) numbers.push_back(number);
+  }
+  std::sort(numbers.begin(), numbers.end());
+  numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+  return numbers;
 }
 
 int AddElementCount(TtxIniFile& file, qsizetype added) {
