@@ -63,33 +63,42 @@ ProfileDocument ProfileDocument::Parse(std::string_view bytes) {
   return document;
 }
 
-void ProfileDocument::ParseBytes(std::string_view bytes) {
+template <typename Unit, typename Add>
+void ProfileDocument::SplitLines(std::size_t count, Unit unit, Add add) {
   bool endingSeen = false;
   size_t begin = 0;
-  while (begin < bytes.size()) {
-    const size_t stop = bytes.find_first_of("\r\n", begin);
+  while (begin < count) {
+    size_t stop = begin;
+    while (stop < count && unit(stop) != '\r' && unit(stop) != '\n') ++stop;
     Ending ending = Ending::None;
-    size_t next = bytes.size();
-    if (stop != std::string_view::npos) {
-      if (bytes[stop] == '\n') {
+    size_t next = count;
+    if (stop < count) {
+      if (unit(stop) == '\n') {
         ending = Ending::Lf, next = stop + 1;
-      } else if (stop + 1 < bytes.size() && bytes[stop + 1] == '\n') {
+      } else if (stop + 1 < count && unit(stop + 1) == '\n') {
         ending = Ending::CrLf, next = stop + 2;
       } else {
         ending = Ending::Cr, next = stop + 1;
       }
       if (!endingSeen) newLineEnding_ = ending, endingSeen = true;
     }
-    const size_t lineEnd = stop == std::string_view::npos ? bytes.size() : stop;
-    const std::string_view line = bytes.substr(begin, lineEnd - begin);
-    // Lines of older installations (Windows-1252) may stand beside UTF-8 ones.
-    if (IsValidUtf8(line)) {
-      AddLine(line, ending);
-    } else {
-      AddLine(Windows1252ToUtf8(line), ending, line);
-    }
+    add(begin, stop, ending);
     begin = next;
   }
+}
+
+void ProfileDocument::ParseBytes(std::string_view bytes) {
+  SplitLines(
+      bytes.size(), [&](size_t i) { return bytes[i]; },
+      [&](size_t begin, size_t end, Ending ending) {
+        const std::string_view line = bytes.substr(begin, end - begin);
+        // Lines of older installations (Windows-1252) may stand beside UTF-8 ones.
+        if (IsValidUtf8(line)) {
+          AddLine(line, ending);
+        } else {
+          AddLine(Windows1252ToUtf8(line), ending, line);
+        }
+      });
 }
 
 void ProfileDocument::ParseUtf16(std::string_view bytes) {
@@ -101,32 +110,15 @@ void ProfileDocument::ParseUtf16(std::string_view bytes) {
     const auto second = static_cast<unsigned char>(bytes[2 * u + 1]);
     return bigEndian ? (first << 8 | second) : (second << 8 | first);
   };
-  bool endingSeen = false;
-  size_t begin = 0;
-  while (begin < units) {
-    size_t stop = begin;
-    while (stop < units && unit(stop) != '\r' && unit(stop) != '\n') ++stop;
-    Ending ending = Ending::None;
-    size_t next = units;
-    if (stop < units) {
-      if (unit(stop) == '\n') {
-        ending = Ending::Lf, next = stop + 1;
-      } else if (stop + 1 < units && unit(stop + 1) == '\n') {
-        ending = Ending::CrLf, next = stop + 2;
-      } else {
-        ending = Ending::Cr, next = stop + 1;
-      }
-      if (!endingSeen) newLineEnding_ = ending, endingSeen = true;
-    }
-    const std::string_view line = bytes.substr(2 * begin, 2 * (stop - begin));
+  SplitLines(units, unit, [&](size_t begin, size_t end, Ending ending) {
+    const std::string_view line = bytes.substr(2 * begin, 2 * (end - begin));
     const std::string text = Utf16ToUtf8(line, bigEndian);
     if (Utf8ToUtf16(text, bigEndian) == line) {
       AddLine(text, ending);
     } else {
       AddLine(text, ending, line);
     }
-    begin = next;
-  }
+  });
 }
 
 ProfileDocument::Line ProfileDocument::MakeLine(std::string_view text) {

@@ -87,6 +87,11 @@ class ProfileDocument {
 
   void ParseBytes(std::string_view bytes);
   void ParseUtf16(std::string_view bytes);
+  // Splits `count` units (bytes or UTF-16 units, read through `unit`) at
+  // CR LF, LF and a lone CR, calls add(begin, end, ending) for each line and
+  // takes the first ending for new lines.
+  template <typename Unit, typename Add>
+  void SplitLines(std::size_t count, Unit unit, Add add);
   std::string_view Text(const Line& line) const;
   std::string_view NameOf(const Line& line) const;
   std::string_view ValueOf(const Line& line) const;

@@ -14,20 +14,13 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "support/asan_options.h"
 #include "support/program_folder.h"
 #include "support/wait_until.h"
 #include "support/xvfb_session.h"
 
 namespace tolvex::test {
 namespace {
-
-// ASan's strict string checks abort in Qt's X11 keyboard set-up.
-QString AsanOptions() {
-  QStringList options = qEnvironmentVariable("ASAN_OPTIONS").split(':', Qt::SkipEmptyParts);
-  options.removeIf([](const QString& option) { return option.startsWith("strict_string_checks"); });
-  options << "detect_leaks=0";
-  return options.join(':');
-}
 
 enum class Kind { Text, NamedPipe, Folder };
 
@@ -56,7 +49,7 @@ class HostileFiles : public testing::TestWithParam<HostileCase> {
   QString PerUserFolder() const { return folder_.ConfigHome() + "/tolvex"; }
   void Start() {
     QProcessEnvironment env = folder_.Environment(display_.Environment());
-    env.insert("ASAN_OPTIONS", AsanOptions());
+    env.insert("ASAN_OPTIONS", AsanOptionsForX11());
     env.insert("XDG_RUNTIME_DIR", runtime_.path());
     bar_ = folder_.Start(env);
   }
