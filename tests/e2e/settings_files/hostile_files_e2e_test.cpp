@@ -14,7 +14,6 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "support/asan_options.h"
 #include "support/program_folder.h"
 #include "support/wait_until.h"
 #include "support/xvfb_session.h"
@@ -49,7 +48,6 @@ class HostileFiles : public testing::TestWithParam<HostileCase> {
   QString PerUserFolder() const { return folder_.ConfigHome() + "/tolvex"; }
   void Start() {
     QProcessEnvironment env = folder_.Environment(display_.Environment());
-    env.insert("ASAN_OPTIONS", AsanOptionsForX11());
     env.insert("XDG_RUNTIME_DIR", runtime_.path());
     bar_ = folder_.Start(env);
   }
