@@ -1,7 +1,9 @@
 // Speed of the layout file: saving and loading element lists of growing
-// size, and one key read from a large file once it has been parsed.
+// size, one key read from a large file once it has been parsed, and many
+// keys of one section written in one batch and listed.
 #include <benchmark/benchmark.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "app/elements.h"
@@ -67,6 +69,39 @@ void ReadKeyFromLargeFile(benchmark::State& state) {
   }
 }
 BENCHMARK(ReadKeyFromLargeFile)->Unit(benchmark::kMicrosecond);
+
+// Keys "Key0" … of one section, each with its number as value.
+void WriteKeys(TtxIniFile& file, int count) {
+  TtxIniBatch batch(file);
+  for (int i = 0; i < count; ++i) file.WriteInteger("Viele", QString("Key%1").arg(i), i);
+  batch.Commit();
+}
+
+void WriteKeysOfOneSectionInABatch(benchmark::State& state) {
+  QTemporaryDir dir;
+  TtxIniFile file(dir.path() + "/keys.ini");
+  for (auto _ : state) {
+    state.PauseTiming();
+    QFile::remove(file.FileName());
+    state.ResumeTiming();
+    WriteKeys(file, int(state.range(0)));
+  }
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(WriteKeysOfOneSectionInABatch)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
+
+void ListKeysOfOneSection(benchmark::State& state) {
+  QTemporaryDir dir;
+  TtxIniFile file(dir.path() + "/keys.ini");
+  WriteKeys(file, int(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(file.ReadSection("Viele").size());
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(ListKeysOfOneSection)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Complexity();
 
 }  // namespace
 }  // namespace tolvex

@@ -4,15 +4,10 @@
 
 #include "app/builtin_panels.h"
 #include "app/elements.h"
+#include "app/ini_file.h"
 #include "app/launcher_button.h"
 
 namespace tolvex {
-namespace {
-
-const QString kLayoutSection = QStringLiteral("tolvexBar");
-
-}  // namespace
-
 void TwTolvexDesktop::BuildElements(int start) {
   int y = ContentHeight_;
   if (start <= 0) {
@@ -21,7 +16,9 @@ void TwTolvexDesktop::BuildElements(int start) {
     start = 1;
   }
   ResetBuiltInPanels();
-  const int count = LayoutFile().ReadInteger(kLayoutSection, "Count", 0);
+  // One read of the layout file for the whole build.
+  const TtxIniReadScope reading(LayoutFile());
+  const int count = ReadElementCount(LayoutFile());
   const bool wasVisible = isVisible();
   hide();
   // The final step runs also when an element fails, so that the bar is
@@ -38,7 +35,7 @@ void TwTolvexDesktop::BuildElements(int start) {
     }
   } finish{*this, y, wasVisible};
 
-  for (int n = start; n <= count; ++n) {
+  for (const int n : StoredElementNumbers(LayoutFile(), start, count)) {
     const QString section = ElementSectionName(n);
     const QString type = LayoutFile().ReadString(section, "Type", " ");
     if (type.startsWith('P')) {

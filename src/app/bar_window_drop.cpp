@@ -16,8 +16,6 @@
 namespace tolvex {
 namespace {
 
-const QString kLayoutSection = QStringLiteral("tolvexBar");
-
 // A plug-in library counts as one only in the snap-in folder.
 bool IsSnapInLibrary(const QFileInfo& file, const QString& snapInFolder) {
   const QString folder = QDir::cleanPath(file.absolutePath());
@@ -31,8 +29,7 @@ void TwTolvexDesktop::fdFileDragDrop(const QStringList& files) {
   TtxIniFile& layout = LayoutFile();
   // One write of the file for the whole drop: a failure leaves it as it was.
   TtxIniBatch batch(layout);
-  const int first = layout.ReadInteger(kLayoutSection, "Count", 0);
-  layout.WriteInteger(kLayoutSection, "Count", first + int(files.size()));
+  const int first = AddElementCount(layout, files.size());
   for (int i = 0; i < files.size(); ++i) {
     const QString section = ElementSectionName(first + i + 1);
     const QString& path = files[i];

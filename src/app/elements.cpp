@@ -12,10 +12,7 @@ namespace tolvex {
 namespace {
 
 const char kLayoutSection[] = "tolvexBar";
-
-// A "Count" beyond this is not a layout anyone made; reading stops there
-// instead of creating elements until memory runs out.
-constexpr int kMaxElements = 100000;
+const QString kElementSectionPrefix = QStringLiteral("Link");
 
 // The file-name part of a path written on this system or on Windows.
 QString FileNamePart(const QString& path) {
@@ -94,7 +91,39 @@ QString SnapInLibraryName(int number) {
 }
 
 QString ElementSectionName(int number) {
-  return "Link" + QString::number(number);
+  return kElementSectionPrefix + QString::number(number);
+}
+
+int ReadElementCount(const TtxIniFile& file) {
+  return std::clamp(file.ReadInteger(kLayoutSection, "Count", 0), 0, kMaxElements);
+}
+
+std::vector<int> StoredElementNumbers(const TtxIniFile& file, int first, int last) {
+  std::vector<int> numbers;
+  for (const QString& section : file.ReadSections()) {
+    if (!section.startsWith(kElementSectionPrefix, Qt::CaseInsensitive)) continue;
+    const QString digits = section.mid(kElementSectionPrefix.size());
+    // Only the spelling ElementSectionName gives: decimal, no sign or zeros.
+    const bool canonical =
+        !digits.isEmpty() && digits[0] != '0' &&
+        std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= '0' && c <= '9'; });
+    bool ok = false;
+    const int number = canonical ? digits.toInt(&ok) : 0;
+    if (ok && number >= first && number <= last) numbers.push_back(number);
+  }
+  std::sort(numbers.begin(), numbers.end());
+  numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+  return numbers;
+}
+
+int AddElementCount(TtxIniFile& file, qsizetype added) {
+  const int count = ReadElementCount(file);
+  if (added > kMaxElements - count) {
+    throw EtxError(
+        QString("Die Leiste kann nicht mehr als %1 Elemente aufnehmen.").arg(kMaxElements));
+  }
+  file.WriteInteger(kLayoutSection, "Count", count + int(added));
+  return count;
 }
 
 void ReadElementSection(const TtxIniFile& file, const QString& section, TTolvexElement& element) {
@@ -171,9 +200,8 @@ void TTolvexElementList::Exchange(int i, int j) {
 void TTolvexElementList::LoadFromFile(const QString& fileName) {
   Clear();
   const TtxIniFile file(fileName);
-  // Reading inside a batch parses the file once for all sections.
-  TtxIniBatch reading(file);
-  const int count = std::min(file.ReadInteger(kLayoutSection, "Count", 0), kMaxElements);
+  const TtxIniReadScope reading(file);
+  const int count = ReadElementCount(file);
   for (int n = 1; n <= count; ++n) {
     auto element = std::make_unique<TTolvexElement>();
     ReadElementSection(file, ElementSectionName(n), *element);

@@ -54,6 +54,22 @@ void WriteElementSection(TtxIniFile& file, const QString& section, const TTolvex
 // "Link" + number, the section of element `number` (1-based).
 QString ElementSectionName(int number);
 
+// A layout holds at most this many elements: a larger "Count" is not a
+// layout anyone made, and reading stops there instead of running until
+// memory or patience runs out.
+constexpr int kMaxElements = 100000;
+// "Count" of the layout file: 0 when missing, not a number or negative, at
+// most kMaxElements.
+int ReadElementCount(const TtxIniFile& file);
+// The numbers from `first` to `last` whose section "Link<n>" the layout
+// file holds, in ascending order: a section that is missing adds nothing to
+// the bar, so a build need not look for it.
+std::vector<int> StoredElementNumbers(const TtxIniFile& file, int first, int last);
+// Raises "Count" of the layout file by `added` elements and returns the old
+// count; raises EtxError, writing nothing, when the layout would then hold
+// more than kMaxElements.
+int AddElementCount(TtxIniFile& file, qsizetype added);
+
 class TTolvexElementList {
  public:
   int Count() const { return static_cast<int>(items_.size()); }

@@ -50,6 +50,8 @@ void DeleteFileForced(const QString& path) {
 }
 
 bool CopyFileWait(const QString& source, const QString& target) {
+  // A named pipe or device would block the start or never end.
+  if (!QFileInfo(source).isFile()) return false;
   TWaitCursor wait;
   QFile input(source);
   if (!input.open(QIODevice::ReadOnly)) return false;

@@ -18,7 +18,8 @@ void DeleteFileForced(const QString& path);
 
 // Copies `source` to `target` (replacing it atomically when it exists) with
 // the hourglass cursor showing meanwhile; the copy keeps the source's
-// permissions. Returns whether the copy succeeded.
+// permissions. Only a regular file is copied. Returns whether the copy
+// succeeded.
 bool CopyFileWait(const QString& source, const QString& target);
 
 }  // namespace tolvex

@@ -84,6 +84,16 @@ class TtxIniBatch {
   platform::ProfileBatch batch_;
 };
 
+// Reads the file once for every look-up made during the life of the scope
+// (a build reading many sections); writes still reach the disk at once.
+class TtxIniReadScope {
+ public:
+  explicit TtxIniReadScope(const TtxIniFile& file) : scope_(file.FileName().toStdString()) {}
+
+ private:
+  platform::ProfileReadScope scope_;
+};
+
 // The integer value of INI text, or nothing when it is not one.
 std::optional<int> ParseIniInteger(const QString& text);
 

@@ -41,4 +41,12 @@ bool ProfileBatch::Commit() {
   return Profile().EndBatch(file_, true);
 }
 
+ProfileReadScope::ProfileReadScope(std::string file) : file_(std::move(file)) {
+  Profile().BeginReading(file_);
+}
+
+ProfileReadScope::~ProfileReadScope() {
+  Profile().EndReading(file_);
+}
+
 }  // namespace tolvex::platform

@@ -3,8 +3,9 @@
 //
 // Reads and writes behave as the platform functions do (see
 // profile/profile_document.h for the rules); every write reaches the disk at
-// once and atomically. A batch collects the writes to one file and writes it
-// once when it is committed.
+// once and atomically, and a write that changes nothing leaves the file
+// alone. A batch collects the writes to one file and writes it once when it
+// is committed; a read scope reads a file once for many look-ups.
 #pragma once
 
 #include <memory>
@@ -45,6 +46,12 @@ class IProfile {
   // the write failed.
   virtual void BeginBatch(const std::string& file, BatchStart start) = 0;
   virtual bool EndBatch(const std::string& file, bool commit) = 0;
+
+  // Between these (they nest) reads of `file` take it as it was at the
+  // outermost begin, with the writes made since, without looking at the disk
+  // again. Writes still reach the disk at once.
+  virtual void BeginReading(const std::string& file) = 0;
+  virtual void EndReading(const std::string& file) = 0;
 };
 
 // The back end chosen at start.
@@ -68,6 +75,18 @@ class ProfileBatch {
  private:
   std::string file_;
   bool open_ = true;
+};
+
+// A read scope (see IProfile::BeginReading) for the life of a C++ scope.
+class ProfileReadScope {
+ public:
+  explicit ProfileReadScope(std::string file);
+  ~ProfileReadScope();
+  ProfileReadScope(const ProfileReadScope&) = delete;
+  ProfileReadScope& operator=(const ProfileReadScope&) = delete;
+
+ private:
+  std::string file_;
 };
 
 }  // namespace tolvex::platform

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <unordered_set>
 
 #include "platform/profile/profile_text.h"
 
@@ -11,6 +12,11 @@ namespace tolvex::platform::profile {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
+
+// Sections with more lines than this find their keys through an index.
+constexpr std::size_t kIndexedLines = 16;
 
 // Names and values live on one line: a line break would split the file's
 // structure, and whatever follows a NUL is not part of the text.
@@ -26,6 +32,11 @@ bool StorableName(std::string_view name) {
          IsValidUtf8(name);
 }
 
+// A section name ends at the first "]".
+bool StorableSection(std::string_view section) {
+  return section.find(']') == std::string_view::npos && StorableName(section);
+}
+
 bool StorableKey(std::string_view key) {
   return !key.empty() && key.front() != '[' && key.front() != ';' &&
          key.find('=') == std::string_view::npos && StorableName(key);
@@ -35,43 +46,79 @@ bool StorableKey(std::string_view key) {
 
 ProfileDocument ProfileDocument::Parse(std::string_view bytes) {
   ProfileDocument document;
-  std::string text;
+  document.text_.reserve(bytes.size());
   if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
     document.byteOrderMark_ = true;
-    bytes.remove_prefix(kByteOrderMark.size());
-  }
-  if (!document.byteOrderMark_ &&
-      (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF")) {
-    // A Unicode file of the other system; it is written back as UTF-8 with
-    // a byte-order mark, so it stays marked as Unicode.
-    document.byteOrderMark_ = true;
-    text = Utf16ToUtf8(bytes.substr(2), bytes[0] == '\xFE');
+    document.ParseBytes(bytes.substr(kByteOrderMark.size()));
+  } else if (bytes.substr(0, 2) == kUtf16LeMark || bytes.substr(0, 2) == kUtf16BeMark) {
+    // A Unicode file of the other system stays one: its own reader takes
+    // nothing else for Unicode.
+    document.encoding_ = bytes[0] == '\xFF' ? Encoding::Utf16Le : Encoding::Utf16Be;
+    document.newLineEnding_ = Ending::CrLf;
+    document.ParseUtf16(bytes.substr(2));
   } else {
-    text = IsValidUtf8(bytes) ? std::string(bytes) : Windows1252ToUtf8(bytes);
+    document.ParseBytes(bytes);
   }
-  document.text_.reserve(text.size());
+  document.RebuildIndex();
+  return document;
+}
+
+template <typename Unit, typename Add>
+void ProfileDocument::SplitLines(std::size_t count, Unit unit, Add add) {
   bool endingSeen = false;
   size_t begin = 0;
-  while (begin < text.size()) {
-    const size_t stop = text.find_first_of("\r\n", begin);
+  while (begin < count) {
+    size_t stop = begin;
+    while (stop < count && unit(stop) != '\r' && unit(stop) != '\n') ++stop;
     Ending ending = Ending::None;
-    size_t next = text.size();
-    if (stop != std::string::npos) {
-      if (text[stop] == '\n') {
+    size_t next = count;
+    if (stop < count) {
+      if (unit(stop) == '\n') {
         ending = Ending::Lf, next = stop + 1;
-      } else if (stop + 1 < text.size() && text[stop + 1] == '\n') {
+      } else if (stop + 1 < count && unit(stop + 1) == '\n') {
         ending = Ending::CrLf, next = stop + 2;
       } else {
         ending = Ending::Cr, next = stop + 1;
       }
-      if (!endingSeen) document.newLineEnding_ = ending, endingSeen = true;
+      if (!endingSeen) newLineEnding_ = ending, endingSeen = true;
     }
-    const size_t lineEnd = stop == std::string::npos ? text.size() : stop;
-    document.AddLine(std::string_view(text).substr(begin, lineEnd - begin), ending);
+    add(begin, stop, ending);
     begin = next;
   }
-  document.RebuildIndex();
-  return document;
+}
+
+void ProfileDocument::ParseBytes(std::string_view bytes) {
+  SplitLines(
+      bytes.size(), [&](size_t i) { return bytes[i]; },
+      [&](size_t begin, size_t end, Ending ending) {
+        const std::string_view line = bytes.substr(begin, end - begin);
+        // Lines of older installations (Windows-1252) may stand beside UTF-8 ones.
+        if (IsValidUtf8(line)) {
+          AddLine(line, ending);
+        } else {
+          AddLine(Windows1252ToUtf8(line), ending, line);
+        }
+      });
+}
+
+void ProfileDocument::ParseUtf16(std::string_view bytes) {
+  const bool bigEndian = encoding_ == Encoding::Utf16Be;
+  const size_t units = bytes.size() / 2;
+  trailing_ = std::string(bytes.substr(units * 2));
+  const auto unit = [&](size_t u) {
+    const auto first = static_cast<unsigned char>(bytes[2 * u]);
+    const auto second = static_cast<unsigned char>(bytes[2 * u + 1]);
+    return bigEndian ? (first << 8 | second) : (second << 8 | first);
+  };
+  SplitLines(units, unit, [&](size_t begin, size_t end, Ending ending) {
+    const std::string_view line = bytes.substr(2 * begin, 2 * (end - begin));
+    const std::string text = Utf16ToUtf8(line, bigEndian);
+    if (Utf8ToUtf16(text, bigEndian) == line) {
+      AddLine(text, ending);
+    } else {
+      AddLine(text, ending, line);
+    }
+  });
 }
 
 ProfileDocument::Line ProfileDocument::MakeLine(std::string_view text) {
@@ -85,14 +132,16 @@ ProfileDocument::Line ProfileDocument::MakeLine(std::string_view text) {
   const std::string_view meaningful = text.substr(0, line.end);
   size_t first = 0;
   while (first < meaningful.size() && IsBlank(meaningful[first])) ++first;
-  if (first == meaningful.size() || meaningful[first] == ';') return line;
+  if (first == meaningful.size()) return line;
+  if (meaningful[first] == ';') {
+    line.kind = Kind::Comment;
+    return line;
+  }
   if (meaningful[first] == '[') {
-    // A header without its closing bracket is ignored, as the platform does.
-    const size_t close = meaningful.rfind(']');
-    if (close != std::string_view::npos && close > first) {
-      line.kind = Kind::Header;
-      line.split = static_cast<std::uint32_t>(close);
-    }
+    // The name ends at the first "]", or with the line when there is none.
+    const size_t close = meaningful.find(']', first + 1);
+    line.kind = Kind::Header;
+    line.split = static_cast<std::uint32_t>(close == std::string_view::npos ? line.end : close);
     return line;
   }
   const size_t equals = meaningful.find('=');
@@ -103,9 +152,15 @@ ProfileDocument::Line ProfileDocument::MakeLine(std::string_view text) {
   return line;
 }
 
-void ProfileDocument::AddLine(std::string_view text, Ending ending) {
+void ProfileDocument::AddLine(std::string_view text, Ending ending, std::string_view raw) {
   Line line = MakeLine(text);
   line.ending = ending;
+  if (!raw.empty()) {
+    line.rawStart = raw_.size();
+    line.rawLength = static_cast<std::uint32_t>(raw.size());
+    line.hasRaw = true;
+    raw_ += raw;
+  }
   if (line.kind == Kind::Header) sections_.emplace_back();
   sections_.back().lines.push_back(line);
 }
@@ -141,6 +196,20 @@ long ProfileDocument::FindSection(std::string_view name) const {
 
 long ProfileDocument::FindEntry(const Section& section, std::string_view key) const {
   key = TrimBlanks(key);
+  if (section.lines.size() > kIndexedLines) {
+    if (!section.indexed) {
+      section.keys.clear();
+      for (size_t i = 0; i < section.lines.size(); ++i) {
+        const Line& line = section.lines[i];
+        if (line.kind == Kind::Entry) {
+          section.keys.emplace(FoldCase(NameOf(line)), static_cast<std::uint32_t>(i));
+        }
+      }
+      section.indexed = true;
+    }
+    const auto found = section.keys.find(FoldCase(key));
+    return found == section.keys.end() ? -1 : static_cast<long>(found->second);
+  }
   for (size_t i = 0; i < section.lines.size(); ++i) {
     const Line& line = section.lines[i];
     if (line.kind == Kind::Entry && EqualsIgnoringCase(NameOf(line), key)) {
@@ -173,13 +242,11 @@ std::vector<std::string> ProfileDocument::KeyNames(std::string_view section) con
   std::vector<std::string> names;
   const long s = FindSection(section);
   if (s < 0) return names;
+  std::unordered_set<std::string> seen;
   for (const Line& line : sections_[s].lines) {
     if (line.kind != Kind::Entry) continue;
     const std::string_view name = NameOf(line);
-    const bool seen = std::any_of(names.begin(), names.end(), [&](const std::string& other) {
-      return EqualsIgnoringCase(other, name);
-    });
-    if (!seen) names.emplace_back(name);
+    if (seen.insert(FoldCase(name)).second) names.emplace_back(name);
   }
   return names;
 }
@@ -193,85 +260,124 @@ void ProfileDocument::EndLastLine() {
   }
 }
 
-bool ProfileDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
+ProfileDocument::SetResult ProfileDocument::Set(std::string_view section, std::string_view key,
+                                                std::string_view value) {
   const std::string_view sectionName = TrimBlanks(section);
   const std::string_view keyName = TrimBlanks(key);
-  if (!StorableName(sectionName) || !StorableKey(keyName) || !IsValidUtf8(value)) return false;
+  if (!StorableSection(sectionName) || !StorableKey(keyName) || !IsValidUtf8(value)) {
+    return SetResult::Refused;
+  }
+  const std::string text = OneLine(value);
   long s = FindSection(sectionName);
   if (s < 0) {
     EndLastLine();
     AddLine("[" + std::string(sectionName) + "]", newLineEnding_);
     s = static_cast<long>(sections_.size() - 1);
     index_.emplace(FoldCase(sectionName), s);
-    AddLine(std::string(keyName) + "=" + OneLine(value), newLineEnding_);
-    return true;
+    AddLine(std::string(keyName) + "=" + text, newLineEnding_);
+    return SetResult::Changed;
   }
   Section& target = sections_[s];
   const long e = FindEntry(target, keyName);
   if (e >= 0) {
     Line& line = target.lines[e];
+    if (ValueOf(line) == TrimBlanks(text)) return SetResult::Unchanged;
     // The key keeps its spelling and spacing; only the value changes.
-    const std::string text = std::string(Text(line).substr(0, line.split + 1)) + OneLine(value);
+    const std::string changed = std::string(Text(line).substr(0, line.split + 1)) + text;
     const Ending ending = line.ending;
-    line = MakeLine(text);
+    line = MakeLine(changed);
     line.ending = ending;
-    return true;
+    return SetResult::Changed;
   }
   size_t after = target.lines.size();
   while (after > 1 && TrimBlanks(Text(target.lines[after - 1])).empty()) --after;
   Line& previous = target.lines[after - 1];
   if (previous.ending == Ending::None) previous.ending = newLineEnding_;
-  Line line = MakeLine(std::string(keyName) + "=" + OneLine(value));
+  Line line = MakeLine(std::string(keyName) + "=" + text);
   line.ending = newLineEnding_;
+  // Only blank lines follow, so no entry's index moves.
   target.lines.insert(target.lines.begin() + static_cast<long>(after), line);
-  return true;
+  if (target.indexed) target.keys.emplace(FoldCase(keyName), static_cast<std::uint32_t>(after));
+  return SetResult::Changed;
 }
 
 bool ProfileDocument::DeleteKey(std::string_view section, std::string_view key) {
   const long s = FindSection(section);
   if (s < 0) return false;
-  auto& lines = sections_[s].lines;
-  bool removed = false;
-  for (long e = FindEntry(sections_[s], key); e >= 0; e = FindEntry(sections_[s], key)) {
-    lines.erase(lines.begin() + e);
-    removed = true;
-  }
-  return removed;
+  Section& target = sections_[s];
+  key = TrimBlanks(key);
+  const auto first =
+      std::remove_if(target.lines.begin(), target.lines.end(), [&](const Line& line) {
+        return line.kind == Kind::Entry && EqualsIgnoringCase(NameOf(line), key);
+      });
+  if (first == target.lines.end()) return false;
+  target.lines.erase(first, target.lines.end());
+  target.keys.clear();
+  target.indexed = false;
+  return true;
 }
 
 bool ProfileDocument::DeleteSection(std::string_view section) {
+  if (FindSection(section) < 0) return false;
   const std::string folded = FoldCase(TrimBlanks(section));
-  const auto first = std::remove_if(sections_.begin() + 1, sections_.end(), [&](const Section& s) {
-    return FoldCase(NameOf(s.lines.front())) == folded;
-  });
-  if (first == sections_.end()) return false;
-  sections_.erase(first, sections_.end());
+  std::vector<Section> kept;
+  kept.reserve(sections_.size());
+  for (size_t i = 0; i < sections_.size(); ++i) {
+    Section& current = sections_[i];
+    if (i == 0 || FoldCase(NameOf(current.lines.front())) != folded) {
+      kept.push_back(std::move(current));
+      continue;
+    }
+    // The comments stay where they stood, now below the section before.
+    for (const Line& line : current.lines) {
+      if (line.kind == Kind::Comment) kept.back().lines.push_back(line);
+    }
+  }
+  sections_ = std::move(kept);
   RebuildIndex();
   return true;
 }
 
+std::string ProfileDocument::Encode(std::string_view text) const {
+  if (encoding_ == Encoding::Bytes) return std::string(text);
+  return Utf8ToUtf16(text, encoding_ == Encoding::Utf16Be);
+}
+
 std::string ProfileDocument::Serialize() const {
+  const bool utf16 = encoding_ != Encoding::Bytes;
+  const std::string lf = Encode("\n");
+  const std::string crLf = Encode("\r\n");
+  const std::string cr = Encode("\r");
   std::string out;
-  out.reserve(text_.size() + 64);
+  out.reserve((text_.size() + 64) * (utf16 ? 2 : 1));
+  if (encoding_ == Encoding::Utf16Le) out += kUtf16LeMark;
+  if (encoding_ == Encoding::Utf16Be) out += kUtf16BeMark;
   if (byteOrderMark_) out += kByteOrderMark;
   for (const Section& section : sections_) {
     for (const Line& line : section.lines) {
-      out += Text(line);
+      if (line.hasRaw) {
+        out += std::string_view(raw_).substr(line.rawStart, line.rawLength);
+      } else if (utf16) {
+        out += Encode(Text(line));
+      } else {
+        out += Text(line);
+      }
       switch (line.ending) {
         case Ending::None:
           break;
         case Ending::Lf:
-          out += '\n';
+          out += lf;
           break;
         case Ending::CrLf:
-          out += "\r\n";
+          out += crLf;
           break;
         case Ending::Cr:
-          out += '\r';
+          out += cr;
           break;
       }
     }
   }
+  out += trailing_;
   return out;
 }
 

@@ -29,8 +29,11 @@ std::string_view TrimTrailingBlanks(std::string_view text) {
 ProfileEngine::Entry& ProfileEngine::Load(const std::string& file) {
   Entry& entry = cache_[file];
   entry.lastUse = ++uses_;
-  if (entry.batchDepth > 0) return entry;
-  if (entry.loaded && StampOf(file) == entry.stamp) return entry;
+  if (entry.loaded &&
+      (entry.batchDepth > 0 || entry.readDepth > 0 || StampOf(file) == entry.stamp)) {
+    return entry;
+  }
+  if (swept_.insert(file).second) RemoveStaleTemporaries(file);
   std::string bytes;
   const ReadResult result = ReadWholeFile(file, kMaxFileSize, bytes, entry.stamp);
   entry.document = ProfileDocument::Parse(bytes);
@@ -41,18 +44,30 @@ ProfileEngine::Entry& ProfileEngine::Load(const std::string& file) {
 
 bool ProfileEngine::Store(const std::string& file, Entry& entry) {
   const std::string bytes = entry.document.Serialize();
-  if (!ReplaceFile(file, bytes)) return false;
+  const FileStamp onDisk = StampOf(file);
+  std::string current;
+  FileStamp ignored;
+  const bool same = onDisk.exists && static_cast<std::size_t>(onDisk.size) == bytes.size() &&
+                    ReadWholeFile(file, kMaxFileSize, current, ignored) == ReadResult::Ok &&
+                    current == bytes;
+  if (!same && !ReplaceFile(file, bytes)) return false;
   // Parsing what was written drops the text of replaced lines from memory.
   entry.document = ProfileDocument::Parse(bytes);
   entry.stamp = StampOf(file);
   return true;
 }
 
+void ProfileEngine::Forget(Entry& entry) {
+  entry.loaded = false;
+  entry.pending = false;
+  entry.document = ProfileDocument();
+}
+
 void ProfileEngine::EvictUnused() {
   while (cache_.size() > kCachedFiles) {
     auto oldest = cache_.end();
     for (auto it = cache_.begin(); it != cache_.end(); ++it) {
-      if (it->second.batchDepth == 0 &&
+      if (it->second.batchDepth == 0 && it->second.readDepth == 0 &&
           (oldest == cache_.end() || it->second.lastUse < oldest->second.lastUse)) {
         oldest = it;
       }
@@ -94,20 +109,21 @@ bool ProfileEngine::WriteString(const std::string& file, std::string_view sectio
   std::lock_guard lock(mutex_);
   Entry& entry = Load(file);
   if (!entry.writable) return false;
-  bool changed = true;
+  bool changed;
   if (!key) {
     changed = entry.document.DeleteSection(section);
   } else if (!value) {
     changed = entry.document.DeleteKey(section, *key);
-  } else if (!entry.document.Set(section, *key, *value)) {
-    return false;
+  } else {
+    const ProfileDocument::SetResult result = entry.document.Set(section, *key, *value);
+    if (result == ProfileDocument::SetResult::Refused) return false;
+    changed = result == ProfileDocument::SetResult::Changed;
   }
   bool ok = true;
   if (entry.batchDepth > 0) {
     entry.pending = entry.pending || changed;
   } else if (changed && !Store(file, entry)) {
-    // The document in memory no longer matches the file: read it again.
-    cache_.erase(file);
+    Forget(entry);
     ok = false;
   }
   EvictUnused();
@@ -141,16 +157,29 @@ bool ProfileEngine::EndBatch(const std::string& file, bool commit) {
   if (entry.discarded) {
     ok = !commit;
     // Discarded writes leave the document unlike the file.
-    if (entry.pending) cache_.erase(found);
+    if (entry.pending) Forget(entry);
   } else if (!entry.pending) {
     ok = true;
   } else {
     ok = Store(file, entry);
     entry.pending = false;
-    if (!ok) cache_.erase(found);
+    if (!ok) Forget(entry);
   }
   EvictUnused();
   return ok;
+}
+
+void ProfileEngine::BeginReading(const std::string& file) {
+  std::lock_guard lock(mutex_);
+  ++Load(file).readDepth;
+}
+
+void ProfileEngine::EndReading(const std::string& file) {
+  std::lock_guard lock(mutex_);
+  const auto found = cache_.find(file);
+  if (found == cache_.end() || found->second.readDepth == 0) return;
+  --found->second.readDepth;
+  EvictUnused();
 }
 
 }  // namespace tolvex::platform::profile

@@ -1,11 +1,13 @@
 // The portable private-profile engine: documents parsed once and cached
 // (keyed by path, checked against the file's identity, size and modification
-// time), batches, and atomic writes.
+// time), batches, read scopes, and atomic writes. The first look at a file
+// clears away what interrupted writes of earlier processes left beside it.
 #pragma once
 
 #include <cstdint>
 #include <mutex>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "platform/profile.h"
 #include "platform/profile/profile_document.h"
@@ -28,6 +30,8 @@ class ProfileEngine : public IProfile {
                    std::optional<std::string_view> value) override;
   void BeginBatch(const std::string& file, BatchStart start) override;
   bool EndBatch(const std::string& file, bool commit) override;
+  void BeginReading(const std::string& file) override;
+  void EndReading(const std::string& file) override;
 
  private:
   struct Entry {
@@ -37,19 +41,24 @@ class ProfileEngine : public IProfile {
     FileStamp stamp;
     ProfileDocument document;
     int batchDepth = 0;
+    int readDepth = 0;
     bool pending = false;  // writes not yet on disk (inside a batch)
     bool discarded = false;
     std::uint64_t lastUse = 0;
   };
 
   // The file's document, parsed again only when the file changed on disk; a
-  // file inside a batch is not looked at.
+  // file inside a batch or read scope is not looked at.
   Entry& Load(const std::string& file);
+  // Writes the document unless the file already holds exactly its bytes.
   bool Store(const std::string& file, Entry& entry);
+  // The document no longer matches the file: the next look-up reads it again.
+  static void Forget(Entry& entry);
   void EvictUnused();
 
   std::mutex mutex_;
   std::unordered_map<std::string, Entry> cache_;
+  std::unordered_set<std::string> swept_;  // files whose stale temporaries are gone
   std::uint64_t uses_ = 0;
 };
 

@@ -1,12 +1,14 @@
 // Whole-file reads and atomic replacement on POSIX systems.
 #include "platform/profile/profile_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <random>
@@ -15,13 +17,24 @@ namespace tolvex::platform::profile {
 
 namespace {
 
+constexpr char kTemporaryMark[] = ".tmp-";
+
+std::int64_t ModifiedNs(const struct stat& st) {
+  return static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+}
+
+// Close enough to the start of the process: the moment this code was loaded.
+const std::int64_t kProcessStartNs = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                         std::chrono::system_clock::now().time_since_epoch())
+                                         .count();
+
 FileStamp StampFromStat(const struct stat& st) {
   FileStamp stamp;
   stamp.exists = true;
   stamp.device = st.st_dev;
   stamp.inode = st.st_ino;
   stamp.size = st.st_size;
-  stamp.modifiedNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+  stamp.modifiedNs = ModifiedNs(st);
   return stamp;
 }
 
@@ -37,18 +50,51 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-// A symbolic link is followed to the file it names, so the link survives.
-std::string ResolveLink(const std::string& path) {
-  struct stat st;
-  if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-  char resolved[PATH_MAX];
-  return ::realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
-}
-
 std::string FolderOf(const std::string& path) {
   const size_t slash = path.rfind('/');
   if (slash == std::string::npos) return ".";
   return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// A symbolic link is followed to the file it names, also when that file does
+// not exist yet, so the link survives. Empty for a chain of links without an
+// end.
+std::string ResolveLink(const std::string& path) {
+  std::string current = path;
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat st;
+    if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
+    std::string target(PATH_MAX, '\0');
+    const ssize_t length = ::readlink(current.c_str(), target.data(), target.size());
+    if (length <= 0 || static_cast<size_t>(length) >= target.size()) return {};
+    target.resize(static_cast<size_t>(length));
+    current = target.front() == '/' ? target : FolderOf(current) + "/" + target;
+  }
+  return {};
+}
+
+// "<name>.tmp-<process>-<counter>-<random>", as CreateTemporary names them.
+bool IsTemporaryOf(std::string_view candidate, std::string_view prefix) {
+  if (candidate.substr(0, prefix.size()) != prefix) return false;
+  candidate.remove_prefix(prefix.size());
+  for (int group = 0; group < 3; ++group) {
+    size_t digits = 0;
+    while (digits < candidate.size() && candidate[digits] >= '0' && candidate[digits] <= '9') {
+      ++digits;
+    }
+    if (digits == 0) return false;
+    candidate.remove_prefix(digits);
+    if (group < 2) {
+      if (candidate.empty() || candidate.front() != '-') return false;
+      candidate.remove_prefix(1);
+    }
+  }
+  return candidate.empty();
 }
 
 // Creates the temporary file with mode 0666, so the umask decides what a new
@@ -57,8 +103,8 @@ int CreateTemporary(const std::string& target, std::string& name) {
   static std::atomic<unsigned> counter{0};
   std::random_device random;
   for (int attempt = 0; attempt < 100; ++attempt) {
-    name = target + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" +
-           std::to_string(random());
+    name = target + kTemporaryMark + std::to_string(::getpid()) + "-" + std::to_string(counter++) +
+           "-" + std::to_string(random());
     const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
@@ -77,18 +123,24 @@ ReadResult ReadWholeFile(const std::string& path, std::size_t limit, std::string
                          FileStamp& stamp) {
   bytes.clear();
   stamp = {};
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? ReadResult::Missing : ReadResult::Failed;
+  const auto missingOrFailed = [] {
+    return errno == ENOENT || errno == ENOTDIR ? ReadResult::Missing : ReadResult::Failed;
+  };
   struct stat st;
-  if (::fstat(fd, &st) != 0) {
+  if (::stat(path.c_str(), &st) != 0) return missingOrFailed();
+  stamp = StampFromStat(st);
+  if (!S_ISREG(st.st_mode)) return ReadResult::Failed;
+  // Without blocking, in case the file was swapped for a pipe since.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) {
+    stamp = {};
+    return missingOrFailed();
+  }
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     return ReadResult::Failed;
   }
   stamp = StampFromStat(st);
-  if (!S_ISREG(st.st_mode)) {
-    ::close(fd);
-    return ReadResult::Failed;
-  }
   if (static_cast<std::uint64_t>(st.st_size) > limit) {
     ::close(fd);
     return ReadResult::TooLarge;
@@ -122,8 +174,9 @@ ReadResult ReadWholeFile(const std::string& path, std::size_t limit, std::string
 
 bool ReplaceFile(const std::string& path, std::string_view bytes) {
   const std::string target = ResolveLink(path);
+  if (target.empty()) return false;
   struct stat existing;
-  const bool exists = ::stat(target.c_str(), &existing) == 0;
+  const bool exists = ::lstat(target.c_str(), &existing) == 0;
   if (exists && !S_ISREG(existing.st_mode)) return false;
   std::string temporary;
   const int fd = CreateTemporary(target, temporary);
@@ -152,6 +205,25 @@ bool ReplaceFile(const std::string& path, std::string_view bytes) {
     ::close(folder);
   }
   return true;
+}
+
+void RemoveStaleTemporaries(const std::string& path) {
+  const std::string target = ResolveLink(path);
+  if (target.empty()) return;
+  const std::string folder = FolderOf(target);
+  const std::string prefix = NameOf(target) + kTemporaryMark;
+  DIR* entries = ::opendir(folder.c_str());
+  if (entries == nullptr) return;
+  while (const dirent* entry = ::readdir(entries)) {
+    if (!IsTemporaryOf(entry->d_name, prefix)) continue;
+    const std::string candidate = folder + "/" + entry->d_name;
+    struct stat st;
+    if (::lstat(candidate.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+        ModifiedNs(st) < kProcessStartNs) {
+      ::unlink(candidate.c_str());
+    }
+  }
+  ::closedir(entries);
 }
 
 }  // namespace tolvex::platform::profile

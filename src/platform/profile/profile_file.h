@@ -21,7 +21,9 @@ struct FileStamp {
 FileStamp StampOf(const std::string& path);
 
 enum class ReadResult { Ok, Missing, TooLarge, Failed };
-// Reads the whole file into `bytes` unless it is larger than `limit`.
+// Reads the whole file into `bytes` unless it is larger than `limit`. Only a
+// regular file is opened at all (a named pipe or a device could block or
+// never end); anything else fails.
 ReadResult ReadWholeFile(const std::string& path, std::size_t limit, std::string& bytes,
                          FileStamp& stamp);
 
@@ -29,8 +31,15 @@ ReadResult ReadWholeFile(const std::string& path, std::size_t limit, std::string
 // file, never a torn one: a temporary file in the same folder, written and
 // flushed to the disk, then renamed over the target. An existing file keeps
 // its permissions (and owner, where allowed); a symbolic link keeps pointing
-// at the file it names, which is replaced. Returns false, with the target
-// untouched, when any step fails.
+// at the file it names, which is replaced, or created when it is missing.
+// Returns false, with the target untouched, when any step fails or the target
+// is not a regular file.
 bool ReplaceFile(const std::string& path, std::string_view bytes);
+
+// Removes the temporary files that interrupted replacements of `path` left
+// beside it (or beside the file a link names): only names of the pattern
+// ReplaceFile uses, and only files older than the running process, so a
+// write of another process in progress is left alone.
+void RemoveStaleTemporaries(const std::string& path);
 
 }  // namespace tolvex::platform::profile

@@ -184,4 +184,28 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
   return out;
 }
 
+std::string Utf8ToUtf16(std::string_view text, bool bigEndian) {
+  std::string out;
+  out.reserve(text.size() * 2);
+  const auto append = [&](char32_t unit) {
+    const char high = static_cast<char>(unit >> 8);
+    const char low = static_cast<char>(unit & 0xFF);
+    out += bigEndian ? high : low;
+    out += bigEndian ? low : high;
+  };
+  for (size_t i = 0; i < text.size();) {
+    char32_t code;
+    size_t length = DecodeUtf8(text, i, code);
+    if (length == 0) code = 0xFFFD, length = 1;
+    i += length;
+    if (code >= 0x10000) {
+      append(0xD800 + ((code - 0x10000) >> 10));
+      append(0xDC00 + ((code - 0x10000) & 0x3FF));
+    } else {
+      append(code);
+    }
+  }
+  return out;
+}
+
 }  // namespace tolvex::platform::profile

@@ -25,5 +25,8 @@ std::string Windows1252ToUtf8(std::string_view bytes);
 // UTF-16 bytes (little or big endian, without byte-order mark) as UTF-8;
 // unpaired surrogates and an odd last byte become U+FFFD.
 std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian);
+// UTF-8 text as UTF-16 bytes without byte-order mark; invalid bytes become
+// U+FFFD.
+std::string Utf8ToUtf16(std::string_view text, bool bigEndian);
 
 }  // namespace tolvex::platform::profile

@@ -10,23 +10,31 @@
 
 namespace tolvex::platform::profile {
 
-// Any bytes must parse, write back unchanged when valid UTF-8, and keep what
-// is written into them across a write and a new parse. Returns false when a
-// property does not hold.
+// Any bytes must parse, write back byte for byte, and keep what is written
+// into them across a write and a new parse; the file's other lines keep
+// their bytes. Returns false when a property does not hold.
 inline bool ProfileInputHolds(std::string_view bytes) {
   const std::size_t size = bytes.size();
   ProfileDocument document = ProfileDocument::Parse(bytes);
-  if (IsValidUtf8(bytes) && document.Serialize() != bytes) return false;
+  if (document.Serialize() != bytes) return false;
   // Names and a value taken from the input itself reach its odd corners.
   const std::string_view section = bytes.substr(0, size / 3);
   const std::string_view key = bytes.substr(size / 3, size / 3);
   document.Find(section, key);
   document.KeyNames(section);
   document.SectionNames();
-  const bool stored = document.Set("S", "k", bytes.substr(2 * size / 3));
+  const std::string_view value = bytes.substr(2 * size / 3);
+  const bool stored = document.Set("S", "k", value) != ProfileDocument::SetResult::Refused;
   document.Set(section, key, "value");
-  ProfileDocument again = ProfileDocument::Parse(document.Serialize());
+  const std::string written = document.Serialize();
+  ProfileDocument again = ProfileDocument::Parse(written);
   if (stored && !again.Find("S", "k").has_value()) return false;
+  // Setting what is stored already changes nothing.
+  if (stored &&
+      again.Set("S", "k", *again.Find("S", "k")) != ProfileDocument::SetResult::Unchanged) {
+    return false;
+  }
+  if (again.Serialize() != written) return false;
   again.DeleteKey(section, key);
   again.DeleteSection(section);
   again.Serialize();

@@ -158,6 +158,48 @@ TEST_F(ElementsTest, AbsurdCountDoesNotExhaustMemory) {
   EXPECT_EQ(Load("", 2147483647).Count(), 100000);
 }
 
+TEST_F(ElementsTest, CountIsReadWithinItsBounds) {
+  const struct {
+    QByteArray stored;
+    int count;
+  } cases[] = {{"3", 3},
+               {"2147483647", kMaxElements},
+               {"-2147483648", 0},
+               {"-1", 0},
+               {"zwei", 0},
+               {"0x10", 16},
+               {"", 0}};
+  for (const auto& c : cases) {
+    TestFolders::Write(Layout(), "[tolvexBar]\nCount=" + c.stored + "\n");
+    EXPECT_EQ(ReadElementCount(TtxIniFile(Layout())), c.count) << c.stored.constData();
+  }
+}
+
+TEST_F(ElementsTest, StoredElementNumbersAreTheSectionsABuildFinds) {
+  TestFolders::Write(Layout(),
+                     "[tolvexBar]\nCount=2147483647\n[Link3]\n[LINK1]\n[ link2 ]\n[Link01]\n"
+                     "[Link+4]\n[Link5x]\n[Link]\n[Link99999999999]\n[Link7]\n[Link3]\n[Other]\n");
+  const TtxIniFile file(Layout());
+  EXPECT_EQ(StoredElementNumbers(file, 1, kMaxElements), (std::vector<int>{1, 2, 3, 7}));
+  EXPECT_EQ(StoredElementNumbers(file, 2, 6), (std::vector<int>{2, 3}));
+  EXPECT_TRUE(StoredElementNumbers(file, 1, 0).empty());
+}
+
+TEST_F(ElementsTest, AddingElementsNeverRunsPastTheLimit) {
+  TtxIniFile file(Layout());
+  TestFolders::Write(Layout(), "[tolvexBar]\nCount=-7\n");
+  EXPECT_EQ(AddElementCount(file, 2), 0);
+  EXPECT_EQ(TestFolders::Read(Layout()), "[tolvexBar]\nCount=2\n");
+  const QByteArray full = "[tolvexBar]\nCount=2147483647\n[Link1]\nType=P\n";
+  TestFolders::Write(Layout(), full);
+  EXPECT_THROW(AddElementCount(file, 1), EtxError);
+  EXPECT_EQ(TestFolders::Read(Layout()), full);
+  TestFolders::Write(Layout(), "[tolvexBar]\nCount=99999\n");
+  EXPECT_THROW(AddElementCount(file, 2), EtxError);
+  EXPECT_EQ(AddElementCount(file, 1), 99999);
+  EXPECT_EQ(ReadElementCount(file), kMaxElements);
+}
+
 TEST_F(ElementsTest, SaveReplacesEverythingElseInTheFile) {
   TestFolders::Write(Layout(), "[Other]\nx=1\n[Link9]\nType=P\n");
   TTolvexElementList list;

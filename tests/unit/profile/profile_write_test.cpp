@@ -60,16 +60,22 @@ const WriteCase kWriteCases[] = {
      ";top\n[S]\n; c\nnoequals\nk=2\n"},
     {"NullValueDeletesKey", "[S]\na=1\nk=2\nb=3\n", "S", "k", kNull, "[S]\na=1\nb=3\n"},
     {"NullValueDeletesDuplicatesToo", "[S]\nk=1\nK=2\n", "S", "k", kNull, "[S]\n"},
-    {"NullKeyDeletesSection", "[S]\na=1\n;c\n\n[T]\nb=2\n", "s", kNull, kNull, "[T]\nb=2\n"},
+    {"NullKeyDeletesSectionButKeepsItsComments", "[S]\na=1\n;c\nother\n\n[T]\nb=2\n", "s", kNull,
+     kNull, ";c\n[T]\nb=2\n"},
+    {"KeptCommentsStayBelowTheSectionBefore", "[A]\na=1\n[S]\n ; c\nk=2\n[T]\n", "S", kNull, kNull,
+     "[A]\na=1\n ; c\n[T]\n"},
     {"NullKeyDeletesEveryDuplicate", "[S]\na=1\n[T]\n[S]\nb=2\n", "S", kNull, kNull, "[T]\n"},
     {"DeletingMissingKeyLeavesFileAlone", "[S]\r\n", "S", "k", kNull, "[S]\r\n"},
     {"DeletingInMissingFileCreatesNothing", "<missing>", "S", "k", kNull, "<missing>"},
-    {"Windows1252WrittenAsUtf8",
+    {"Windows1252LineKeptNewLineUtf8",
      "[S]\nk=Gr\xFC\xDF"
      "e\n",
-     "S", "j", "1", "[S]\nk=Grüße\nj=1\n"},
-    {"Utf16WrittenAsUtf8", std::string("\xFF\xFE[\0S\0]\0\r\0\n\0", 12), "S", "k", "ü",
-     "\xEF\xBB\xBF[S]\r\nk=ü\r\n"},
+     "S", "j", "ü",
+     "[S]\nk=Gr\xFC\xDF"
+     "e\nj=ü\n"},
+    {"Utf16StaysUtf16", std::string("\xFF\xFE[\0S\0]\0\r\0\n\0", 12), "S", "k", "ü",
+     std::string("\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0\xFC\0\r\0\n\0", 22)},
+    {"NewSectionInHeaderWithoutBracket", "[S\na=1\n", "S", "k", "v", "[S\na=1\nk=v\n"},
     {"ByteOrderMarkKept", "\xEF\xBB\xBF[S]\n", "S", "k", "v", "\xEF\xBB\xBF[S]\nk=v\n"},
 };
 
@@ -114,6 +120,7 @@ TEST(ProfileWrite, RefusesWhatCouldNotBeReadBackAsWritten) {
     EXPECT_FALSE(engine.WriteString(path, "S", std::string_view(key), "v")) << key;
   }
   EXPECT_FALSE(engine.WriteString(path, "S\r\nT", "k", "v"));
+  EXPECT_FALSE(engine.WriteString(path, "S]T", "k", "v"));
   EXPECT_FALSE(engine.WriteString(path, "S", "k", "\xFF"));
   EXPECT_FALSE(engine.WriteString(path, std::string_view("S\0", 2), "k", "v"));
   EXPECT_EQ(files.Read("refused.ini"), "[S]\nk=1\n");

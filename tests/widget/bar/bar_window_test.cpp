@@ -18,6 +18,7 @@
 #include "app/snapin_panel.h"
 #include "controls/action.h"
 #include "controls/button.h"
+#include "shared/error.h"
 #include "shared/modal.h"
 #include "support/qt_printers.h"
 #include "support/recording_shell.h"
@@ -167,6 +168,16 @@ TEST_F(BarWindow, DroppedFilesAreAppendedAsLaunchersOrSnapIns) {
   EXPECT_EQ(bar_->ElementControls().Count(), 3);
   QCoreApplication::sendPostedEvents(bar_.get());
   EXPECT_EQ(bar_->ElementControls().Count(), 7);
+}
+
+TEST_F(BarWindow, AnAbsurdCountBuildsWhatIsThereAndADropOnItAddsNothing) {
+  Layout({"Type=P;Name=a"});
+  bar_->LayoutFile().WriteInteger("tolvexBar", "Count", 2147483647);
+  bar_->BuildElements(0);
+  EXPECT_EQ(bar_->ElementControls().Count(), 1);
+  EXPECT_THROW(bar_->fdFileDragDrop({"/opt/programm"}), EtxError);
+  EXPECT_EQ(bar_->LayoutFile().ReadInteger("tolvexBar", "Count", 0), 2147483647);
+  EXPECT_EQ(Read(1, "Name"), "a");
 }
 
 TEST_F(BarWindow, DeleteAsksWithTheCaptionAndOnlyYesDeletes) {
