@@ -74,6 +74,8 @@ TTolvexSnapInModule::TTolvexSnapInModule(QWidget& bar, const QString& snapInFold
     return;
   }
   if (SnapInSafeStart().IsSkipped(libraryPath_)) {
+    // The start that found it guilty has said so already.
+    if (SnapInSafeStart().AbortedStart() == libraryPath_) return;
     ReportSnapIn(libraryPath_, QStringLiteral("ended an earlier run and is skipped until the "
                                               "file changes or is dropped on the bar again"));
     return;

@@ -108,7 +108,8 @@ QString TSnapInSafeStart::TakeAbortedStart() {
   // Removed only once the plug-in is on the list: a failure in between
   // finds the marker again at the next start.
   if (!RemoveFile(MarkerFile())) ReportSnapIn(MarkerFile(), QStringLiteral("cannot be removed"));
-  return culprit.path;
+  abortedStart_ = culprit.path;
+  return abortedStart_;
 }
 
 bool TSnapInSafeStart::IsSkipped(const QString& path) {

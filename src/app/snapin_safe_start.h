@@ -39,6 +39,8 @@ class TSnapInSafeStart {
   // the plug-in joins the skipped ones and the marker goes. Returns the
   // library's path, or an empty string when there was none.
   QString TakeAbortedStart();
+  // What TakeAbortedStart found, or an empty string.
+  const QString& AbortedStart() const { return abortedStart_; }
   // True when `path` is skipped and the file has not changed since; a
   // changed file leaves the list.
   bool IsSkipped(const QString& path);
@@ -59,6 +61,7 @@ class TSnapInSafeStart {
   void WriteMarker();
 
   QString folder_;
+  QString abortedStart_;
   std::vector<TSnapInStamp> entered_;
 };
 
