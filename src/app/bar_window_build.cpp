@@ -67,6 +67,9 @@ void TwTolvexDesktop::BuildElements(int start) {
     } else if (type.startsWith('S')) {
       TTolvexElement element;
       ReadElementSection(LayoutFile(), section, element);
+      if (element.SnapInNumber == 1) {
+        ReportSnapInOutsideFolder(LayoutFile().ReadString(section, "SnapIn", {}), snapInFolder_);
+      }
       y = PlaceSnapIn(*this, *ElementControls_, snapInFolder_, element.SnapInNumber, element.SnapIn,
                       y);
     }

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QWidget>
+#include <algorithm>
 #include <exception>
 #include <set>
 
@@ -208,6 +209,16 @@ void TTolvexSnapInModule::SendBarWindow(QWidget& bar) {
 
 void TTolvexSnapInModule::Show() {
   if (ShowSnapIn != nullptr) Guarded("TSI_ShowSnapIn", [&] { ShowSnapIn(); });
+}
+
+void ReportSnapInOutsideFolder(const QString& stored, const QString& snapInFolder) {
+  const qsizetype separator = std::max(stored.lastIndexOf('/'), stored.lastIndexOf('\\'));
+  if (separator < 0) return;
+  const QString folder = QDir::cleanPath(QDir::fromNativeSeparators(stored.left(separator + 1)));
+  if (folder == QDir::cleanPath(QFileInfo(snapInFolder).absoluteFilePath())) return;
+  ReportSnapIn(stored, QStringLiteral("names a file outside the snap-in folder; only %1 of the "
+                                      "snap-in folder is looked for")
+                           .arg(stored.mid(separator + 1)));
 }
 
 int PlacePlugIn(ISnapInHost& host, TElementControls& controls, const QString& snapInFolder,

@@ -92,6 +92,11 @@ class TTolvexSnapInModule {
 int PlacePlugIn(ISnapInHost& host, TElementControls& controls, const QString& snapInFolder,
                 const QString& fileName, int y);
 
+// Reports a plug-in element whose stored library name `stored` has a
+// folder other than the snap-in folder: the bar looks only for the file
+// name in the snap-in folder.
+void ReportSnapInOutsideFolder(const QString& stored, const QString& snapInFolder);
+
 // The path the library `fileName` of `snapInFolder` is loaded from.
 QString SnapInLibraryPath(const QString& snapInFolder, const QString& fileName);
 

@@ -378,5 +378,31 @@ TEST_F(BarWindow, DroppingASkippedPlugInEnablesItAgain) {
   EXPECT_FALSE(SnapInSafeStart().IsSkipped(path));
 }
 
+// Each row: the stored library name of a plug-in element, and whether the
+// bar reports that it names another folder; the plug-in is always looked
+// for in the snap-in folder only.
+TEST_F(BarWindow, AnElementNamingAnotherFolderIsReportedAndLoadsFromTheSnapInFolder) {
+  const QString sample = InstallSample("bar_test_sample.tsi");
+  static QStringList lines;
+  const QtMessageHandler previous = qInstallMessageHandler(
+      [](QtMsgType, const QMessageLogContext&, const QString& message) { lines << message; });
+  struct Case {
+    QString stored;
+    bool reported;
+  };
+  for (const Case& c : {Case{"/tmp/elsewhere/" + sample, true},
+                        Case{"C:\\Programme\\tolvexBar\\snapins\\" + sample, true},
+                        Case{bar_->SnapInFolder() + sample, false}, Case{sample, false}}) {
+    SCOPED_TRACE(c.stored.toStdString());
+    lines.clear();
+    Layout({"Type=S;SnapIn=" + c.stored});
+    EXPECT_NE(bar_->ElementControls().Control(0), nullptr);
+    const QString expected = c.stored + ": names a file outside the snap-in folder; only " +
+                             sample + " of the snap-in folder is looked for";
+    EXPECT_EQ(lines, c.reported ? QStringList{expected} : QStringList{});
+  }
+  qInstallMessageHandler(previous);
+}
+
 }  // namespace
 }  // namespace tolvex::test
