@@ -144,7 +144,12 @@ void TSnapInSafeStart::WriteMarker() {
   const bool written = entered_.empty() ? RemoveFile(MarkerFile())
                                         : ReplaceFile(MarkerFile(), WriteStamps(entered_));
   // Without the marker the bar still works; only a crash would go unnoticed.
-  if (!written) ReportSnapIn(MarkerFile(), QStringLiteral("cannot be written"));
+  // Said once: the marker is written at every call into a plug-in.
+  if (!written && !markerFailureReported_) {
+    markerFailureReported_ = true;
+    ReportSnapIn(MarkerFile(), QStringLiteral("cannot be written; a plug-in that crashes the "
+                                              "bar will not be skipped at the next start"));
+  }
 }
 
 namespace {

@@ -63,6 +63,7 @@ class TSnapInSafeStart {
   QString folder_;
   QString abortedStart_;
   std::vector<TSnapInStamp> entered_;
+  bool markerFailureReported_ = false;
 };
 
 // Marks one call into a plug-in for its life.

@@ -118,6 +118,16 @@ TEST_F(SafeStart, EnablingTakesAPlugInOffTheSkippedOnes) {
   NoticesShown();
 }
 
+// The bar goes on without the marker and says so once.
+TEST_F(SafeStart, AMarkerThatCannotBeWrittenIsReportedOnce) {
+  AddFile("user", "a file where the folder should be");
+  TSnapInSafeStart safeStart(Folder("user"));
+  for (int i = 0; i < 3; ++i) TSafeStartCall call(safeStart, Folder("a.tsi"));
+  const QStringList diagnostics = Diagnostics();
+  ASSERT_EQ(diagnostics.size(), 1);
+  EXPECT_TRUE(diagnostics[0].startsWith(Folder("user/snapin-safe-start: cannot be written")));
+}
+
 // Stamps survive any path; damaged lines of a file are left out.
 TEST(SafeStartStamps, ReadWhatWasWrittenAndIgnoreTheRest) {
   const std::vector<TSnapInStamp> stamps{{"/snap ins/ä%b\n c.tsi", 12, 1700000000000},
