@@ -49,10 +49,8 @@ QString QtMismatch(const std::vector<std::string>& needed) {
           .arg(match.captured(1), QString::fromStdString(name), QString::number(QT_VERSION_MAJOR));
     }
   }
-  return usesQt ? QString()
-                : QStringLiteral(
-                      "does not use Qt, so it cannot hand the bar a "
-                      "control; not loaded");
+  if (usesQt) return {};
+  return QStringLiteral("does not use Qt, so it cannot hand the bar a control; not loaded");
 }
 
 }  // namespace
