@@ -1,7 +1,9 @@
 // A plug-in snap-in that misbehaves in the way its build chooses, for the
 // tests of the bar. HOSTILE_THROW names the entry point that raises a
 // std::runtime_error ("init", "version", "control", "form", "bar-window",
-// "show", "kill"; HOSTILE_THROW_ANY raises an int instead), HOSTILE_CRASH
+// "show", "kill", or "control-later": TSI_GetControl once the application
+// has the property hostileControlThrows; HOSTILE_THROW_ANY raises an int
+// instead), HOSTILE_CRASH
 // crashes inside TSI_InitSnapIn, HOSTILE_MISSING needs a symbol nobody
 // defines, HOSTILE_VERSION sets the interface version, and HOSTILE_REBUILD
 // sends the bar message 2028 synchronously, from its form's handling of the
@@ -129,6 +131,8 @@ QWidget* TSI_GetForm(void) {
 
 QWidget* TSI_GetControl(void) {
   MaybeThrow("control");
+  // Later on: once the test says so.
+  if (qApp->property("hostileControlThrows").toBool()) MaybeThrow("control-later");
   return control;
 }
 

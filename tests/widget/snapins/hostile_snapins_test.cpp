@@ -3,6 +3,7 @@
 // loaded leave an empty element, and each of these is reported in one line.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QPushButton>
 
 #include "app/snapin_module.h"
@@ -115,6 +116,30 @@ TEST_F(HostileSnapIns, AnExceptionInKillStillUnloadsTheLibrary) {
   EXPECT_TRUE(control.isNull());
   EXPECT_EQ(Calls(), QStringList({"throws-kill kill", "throws-kill unload"}));
   EXPECT_TRUE(Diagnostics().value(0).contains("TSI_KillSnapIn raised an exception"));
+}
+
+// A plug-in that fails when the bar restacks leaves the bar at once; its
+// library goes when the bar releases it (the next full build).
+TEST_F(HostileSnapIns, AnExceptionWhileRestackingTakesThePlugInOffTheBar) {
+  Add(Hostile("throws-control-later"), "later.tsi");
+  Add(SAMPLE_SNAPIN, "last.tsi");
+  Place("last.tsi", Place("later.tsi", TestBar::kTop));
+  QPointer<QWidget> control = bar_.controls.Control(0);
+  ASSERT_NE(control, nullptr);
+  Calls();
+  qApp->setProperty("hostileControlThrows", true);
+  bar_.RestackElements();
+  qApp->setProperty("hostileControlThrows", false);
+  EXPECT_EQ(bar_.controls.Control(1)->y(), TestBar::kTop);
+  EXPECT_EQ(bar_.contentHeight, TestBar::kTop + 40);
+  EXPECT_TRUE(control.isNull() || control->parentWidget() == nullptr);
+  EXPECT_TRUE(
+      Diagnostics().value(0).contains("TSI_GetControl raised an exception (hostile "
+                                      "control-later)"));
+  bar_.controls.Clear();
+  EXPECT_TRUE(control.isNull());
+  EXPECT_EQ(Calls(), QStringList({"throws-control-later kill", "throws-control-later unload",
+                                  "sample kill", "sample unload"}));
 }
 
 // Each row: a file the bar must not or cannot load, and the line that says
