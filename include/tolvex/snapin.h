@@ -29,6 +29,17 @@
  * The bar also calls TSI_GetControl whenever it restacks its elements or fits
  * their widths, so it must keep returning the same control (or NULL).
  *
+ * A plug-in that fails does not take the bar down. An exception leaving an
+ * entry point (or the form's handling of TSI_MSG_BAR_WINDOW) gives the
+ * plug-in up: its control leaves the bar, TSI_KillSnapIn is still called
+ * (unless TSI_InitSnapIn itself failed), and the library is unloaded. A
+ * library whose needed libraries name another major version of Qt, or no
+ * Qt at all, is never loaded. The bar records which library it calls into;
+ * a plug-in inside which the bar ended (a crash) is skipped from the next
+ * start on until its file changes or it is dropped on the bar again. A
+ * TSI_MSG_REBUILD sent while the plug-in's own code runs is carried out once
+ * that code has returned.
+ *
  * A library of a file name that is already loaded in the process is not
  * loaded a second time (the same plug-in named twice in the layout appears
  * once). The six built-in snap-in names "txamp.tsi", "txclock.tsi",

@@ -2,13 +2,31 @@
 // fitting their widths.
 #include "app/bar_window.h"
 
+#include <QTimer>
+
 #include "app/builtin_panels.h"
 #include "app/elements.h"
 #include "app/ini_file.h"
 #include "app/launcher_button.h"
+#include "app/snapin_module.h"
 
 namespace tolvex {
+namespace {
+
+// How often a rebuild asked for by a running plug-in looks again whether
+// the plug-in has returned.
+constexpr int kPlugInReturnCheckMs = 20;
+
+}  // namespace
+
 void TwTolvexDesktop::BuildElements(int start) {
+  // A build unloads and loads plug-ins: never under the code of one that
+  // asked for it (it sent message 2028 from its own code). It waits until
+  // that code has returned.
+  if (IsPlugInRunning()) {
+    QTimer::singleShot(kPlugInReturnCheckMs, this, [this, start] { BuildElements(start); });
+    return;
+  }
   int y = ContentHeight_;
   if (start <= 0) {
     ElementControls_->Clear();
@@ -51,6 +69,9 @@ void TwTolvexDesktop::BuildElements(int start) {
     } else if (type.startsWith('S')) {
       TTolvexElement element;
       ReadElementSection(LayoutFile(), section, element);
+      if (element.SnapInNumber == 1) {
+        ReportSnapInOutsideFolder(LayoutFile().ReadString(section, "SnapIn", {}), snapInFolder_);
+      }
       y = PlaceSnapIn(*this, *ElementControls_, snapInFolder_, element.SnapInNumber, element.SnapIn,
                       y);
     }

@@ -12,6 +12,8 @@
 
 #include "app/elements.h"
 #include "app/ini_file.h"
+#include "app/snapin_module.h"
+#include "app/snapin_safe_start.h"
 
 namespace tolvex {
 namespace {
@@ -37,6 +39,8 @@ void TwTolvexDesktop::fdFileDragDrop(const QStringList& files) {
     if (IsSnapInLibrary(file, snapInFolder_)) {
       layout.WriteString(section, "Type", "S");
       layout.WriteString(section, "SnapIn", file.fileName());
+      // Dropping a plug-in the safe start skips is the user's wish to try it again.
+      SnapInSafeStart().Enable(SnapInLibraryPath(snapInFolder_, file.fileName()));
     } else {
       layout.WriteString(section, "Type", "P");
       layout.WriteString(section, "Name", file.fileName().toLower());

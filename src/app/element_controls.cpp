@@ -106,9 +106,17 @@ void TElementControls::FitWidths(int width) const {
 }
 
 void TElementControls::ShowSnapIns() const {
+  bool givenUp = false;
   for (const auto& entry : entries_) {
-    if (entry->module) entry->module->Show();
+    if (!entry->module) continue;
+    entry->module->Show();
+    if (entry->module->GivenUp()) {
+      entry->module->Release();
+      givenUp = true;
+    }
   }
+  // A plug-in given up took its control off the bar.
+  if (givenUp) host_.RestackElements();
 }
 
 void TElementControls::SaveBuiltInPanelSettings() const {

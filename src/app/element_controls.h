@@ -49,7 +49,8 @@ class TElementControls : private QObject {
   int Restack(int top) const;
   // Gives every control `width`.
   void FitWidths(int width) const;
-  // The show step of every plug-in module, in bar order.
+  // The show step of every plug-in module, in bar order; a plug-in that
+  // fails in it is released and the controls are restacked.
   void ShowSnapIns() const;
   // SaveSettings of the panels the bar saves (Winamp, clock), in bar order.
   void SaveBuiltInPanelSettings() const;

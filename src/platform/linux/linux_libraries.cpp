@@ -2,11 +2,14 @@
 #include "platform/linux/linux_libraries.h"
 
 #include <dlfcn.h>
+#include <execinfo.h>
 #include <link.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <vector>
+
+#include "platform/linux/elf_dependencies.h"
 
 namespace tolvex::platform {
 
@@ -38,9 +41,13 @@ std::vector<std::string> MappedObjects(const std::string& fileName) {
 
 }  // namespace
 
-LibraryHandle LinuxLibraries::Load(const std::string& path) {
+LibraryHandle LinuxLibraries::Load(const std::string& path, std::string& error) {
   LibraryHandle library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (library == nullptr) return nullptr;
+  if (library == nullptr) {
+    const char* reason = dlerror();
+    error = reason != nullptr ? reason : "the loader gave no reason";
+    return nullptr;
+  }
   const std::string canonical = Canonical(path);
   loaded_.emplace(library, canonical);
   released_.erase(canonical);
@@ -67,6 +74,40 @@ bool LinuxLibraries::IsLoaded(const std::string& fileName) {
   if (fileName.empty()) return false;
   for (const std::string& path : MappedObjects(fileName)) {
     if (released_.count(Canonical(path)) == 0) return true;
+  }
+  return false;
+}
+
+bool LinuxLibraries::NeededLibraries(const std::string& path, std::vector<std::string>& needed,
+                                     std::string& error) {
+  icons::FileSource file(path);
+  if (!file.IsOpen()) {
+    error = "cannot be read";
+    return false;
+  }
+  ElfDependencies dependencies = ReadElfDependencies(file);
+  error = dependencies.error;
+  needed = std::move(dependencies.needed);
+  return error.empty();
+}
+
+bool LinuxLibraries::IsRunning(LibraryHandle library) {
+  link_map* wanted = nullptr;
+  if (library == nullptr || dlinfo(library, RTLD_DI_LINKMAP, &wanted) != 0) return false;
+  // Deep enough for any stack of event handlers and nested event loops.
+  constexpr int kFrames = 512;
+  void* frames[kFrames];
+  const int count = backtrace(frames, kFrames);
+  for (int i = 0; i < count; ++i) {
+    Dl_info info;
+    link_map* object = nullptr;
+    // A return address points just past its call, possibly at the next
+    // function: the byte before it lies inside the caller.
+    void* inside = static_cast<char*>(frames[i]) - 1;
+    if (dladdr1(inside, &info, reinterpret_cast<void**>(&object), RTLD_DL_LINKMAP) != 0 &&
+        object == wanted) {
+      return true;
+    }
   }
   return false;
 }

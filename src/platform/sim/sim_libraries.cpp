@@ -5,8 +5,8 @@
 
 namespace tolvex::platform::sim {
 
-LibraryHandle SimLibraries::Load(const std::string& path) {
-  LibraryHandle library = LinuxLibraries::Load(path);
+LibraryHandle SimLibraries::Load(const std::string& path, std::string& error) {
+  LibraryHandle library = LinuxLibraries::Load(path, error);
   Log("libraries", "load", {path, library != nullptr ? "ok" : "failed"});
   if (library != nullptr) paths_.emplace(library, path);
   return library;

@@ -8,7 +8,7 @@ namespace tolvex::platform::sim {
 
 class SimLibraries : public LinuxLibraries {
  public:
-  LibraryHandle Load(const std::string& path) override;
+  LibraryHandle Load(const std::string& path, std::string& error) override;
   void Unload(LibraryHandle library) override;
 
  private:

@@ -1,7 +1,7 @@
 // The real binary on a private X display with openbox: the strip it
 // reserves docked, its height floating, a launcher click, the sample
-// plug-in over a rebuild caused by a file drop, and a second start that
-// brings the first one to the front.
+// plug-in over a rebuild caused by a file drop, a second start that
+// brings the first one to the front, and a plug-in that crashes the bar.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -51,18 +51,43 @@ class BarE2e : public testing::Test {
   void Layout(const QByteArray& text) const { folder_.WriteFile("tolvexbar.dat", text); }
   void Config(const QByteArray& text) const { folder_.WriteFile("tolvexbar.ini", text); }
 
-  // Starts the bar; `native` lists the platform services that are real.
-  QProcess& Start(const QString& native = "toolbar,desktop") {
+  // The bar's environment; `native` lists the platform services that are real.
+  QProcessEnvironment Environment(const QString& native) const {
     QProcessEnvironment env = folder_.Environment(display_.Environment());
     env.insert("TOLVEX_SIM_NATIVE", native);
     env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":detect_leaks=0");
     env.insert("XDG_RUNTIME_DIR", work_.path());
     env.insert("TOLVEX_SAMPLE_SNAPIN_LOG", CallLog());
     env.insert("TOLVEX_RECORDER_OUT", Recording());
-    processes_.push_back(folder_.Start(env));
+    return env;
+  }
+  // Starts the bar.
+  QProcess& Start(const QString& native = "toolbar,desktop") {
+    processes_.push_back(folder_.Start(Environment(native)));
     return *processes_.back();
   }
   QString WaitForBar() { return WaitForBarWindow(display_); }
+  // Starts the bar with its standard error going to the file `errors`.
+  QProcess& StartWritingErrorsTo(const QString& errors, const QString& native) {
+    auto process = std::make_unique<QProcess>();
+    process->setProcessEnvironment(Environment(native));
+    process->setStandardErrorFile(errors);
+    process->start(folder_.Binary(), {});
+    EXPECT_TRUE(process->waitForStarted(5000));
+    processes_.push_back(std::move(process));
+    return *processes_.back();
+  }
+  // The visible dialogs of the bar's program on the display.
+  QStringList Dialogs() const {
+    QStringList dialogs;
+    const QStringList ids =
+        display_.Run("xdotool", {"search", "--onlyvisible", "--name", "^[Tt]olvex[Bb]ar$"})
+            .split('\n', Qt::SkipEmptyParts);
+    for (const QString& id : ids) {
+      if (Property(id, "_NET_WM_WINDOW_TYPE").contains("DIALOG")) dialogs << id;
+    }
+    return dialogs;
+  }
   QString Property(const QString& id, const QString& name) const {
     return display_.Run("xprop", {"-id", id, name});
   }
@@ -215,6 +240,48 @@ TEST_F(BarE2e, ASecondStartBringsTheFirstToTheFrontAndEnds) {
   }));
   EXPECT_TRUE(
       WaitUntil([&] { return display_.Run("xdotool", {"getactivewindow"}).trimmed() == id; }));
+}
+
+// A plug-in that crashes the bar inside its TSI_InitSnapIn: the next start
+// skips it and says so once; the start after that skips it silently.
+TEST_F(BarE2e, APlugInThatCrashedTheBarIsSkippedAndTheUserToldOnce) {
+  ASSERT_TRUE(QFile::copy(HOSTILE_SNAPINS "/crash.tsi", folder_.Path() + "/snapins/crash.tsi"));
+  Layout(
+      "[tolvexBar]\nCount=3\n[Link1]\nType=P\nName=Eins\n"
+      "[Link2]\nType=S\nSnapIn=crash.tsi\n[Link3]\nType=S\nSnapIn=sample.tsi\n");
+  const QString native = "toolbar,desktop,libraries";
+  auto errors = [&](int start) { return work_.path() + QString("/errors%1.txt").arg(start); };
+
+  QProcess& crashed = StartWritingErrorsTo(errors(1), native);
+  ASSERT_TRUE(crashed.waitForFinished(30000));
+  EXPECT_FALSE(crashed.exitStatus() == QProcess::NormalExit && crashed.exitCode() == 0);
+  EXPECT_EQ(Calls(), (QStringList{"crash load", "crash init"}));
+
+  StartWritingErrorsTo(errors(2), native);
+  ASSERT_FALSE(WaitForBar().isEmpty());
+  QStringList dialogs;
+  ASSERT_TRUE(WaitUntil([&] { return !(dialogs = Dialogs()).isEmpty(); }, 10000));
+  EXPECT_EQ(dialogs.size(), 1);
+  // The sample plug-in below the culprit is there.
+  ASSERT_TRUE(WaitUntil([&] { return Calls().contains("sample show"); }));
+  EXPECT_EQ(Calls().count("crash load"), 1);
+  display_.Run("xdotool", {"windowactivate", "--sync", dialogs[0]});
+  display_.Run("xdotool", {"key", "--window", dialogs[0], "Return"});
+  EXPECT_TRUE(WaitUntil([&] { return Dialogs().isEmpty(); }, 10000));
+  const QString path = folder_.Path() + "/snapins/crash.tsi";
+  EXPECT_TRUE(folder_.ReadFile(errors(2)).contains(
+      (path + ": ended the last run; skipped until the file changes").toUtf8()));
+  processes_.back()->terminate();
+  ASSERT_TRUE(processes_.back()->waitForFinished(10000));
+
+  StartWritingErrorsTo(errors(3), native);
+  ASSERT_FALSE(WaitForBar().isEmpty());
+  ASSERT_TRUE(WaitUntil([&] { return Calls().count("sample show") == 2; }));
+  QThread::msleep(1500);
+  EXPECT_TRUE(Dialogs().isEmpty());
+  EXPECT_EQ(Calls().count("crash load"), 1);
+  EXPECT_TRUE(folder_.ReadFile(errors(3)).contains(
+      (path + ": ended an earlier run and is skipped").toUtf8()));
 }
 
 }  // namespace

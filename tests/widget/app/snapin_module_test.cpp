@@ -11,6 +11,7 @@
 
 #include "app/builtin_snapins.h"
 #include "app/snapin_module.h"
+#include "app/snapin_safe_start.h"
 #include "test_bar.h"
 
 namespace tolvex::test {
@@ -28,11 +29,13 @@ class SnapInModule : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(folder_.isValid());
     qputenv("TOLVEX_SAMPLE_SNAPIN_LOG", Folder("calls.log").toLocal8Bit());
+    ResetSnapInSafeStart(Folder("user"));
     bar_.show();
   }
   void TearDown() override {
     bar_.controls.Clear();
     qunsetenv("TOLVEX_SAMPLE_SNAPIN_LOG");
+    ResetSnapInSafeStart();
   }
 
   QString Folder(const QString& name = {}) const { return folder_.path() + "/" + name; }

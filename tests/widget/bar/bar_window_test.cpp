@@ -2,6 +2,7 @@
 // drops, deleting a launcher, the element context menu.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDialog>
@@ -10,12 +11,15 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "app/bar_window.h"
 #include "app/builtin_panels.h"
+#include "app/folders.h"
 #include "app/launcher_button.h"
 #include "app/snapin_module.h"
 #include "app/snapin_panel.h"
+#include "app/snapin_safe_start.h"
 #include "controls/action.h"
 #include "controls/button.h"
 #include "shared/error.h"
@@ -55,12 +59,17 @@ class BarWindow : public ::testing::Test {
     QDir().mkpath(home_.path() + "/.config");
     previousClock_ =
         RegisterBuiltInPanel(3, [](ISnapInHost& host) { return new GrowingPanel(host, 384); });
+    // The safe start keeps its files in this test's per-user folder.
+    ResetSnapInSafeStart();
+    qputenv("TOLVEX_SAMPLE_SNAPIN_LOG", (home_.path() + "/calls.log").toLocal8Bit());
     bar_ = std::make_unique<TwTolvexDesktop>();
   }
   void TearDown() override {
     bar_.reset();
     RegisterBuiltInPanel(3, previousClock_);
-    if (!copiedSample_.isEmpty()) QFile::remove(copiedSample_);
+    for (const QString& copied : copiedSnapIns_) QFile::remove(copied);
+    qunsetenv("TOLVEX_SAMPLE_SNAPIN_LOG");
+    ResetSnapInSafeStart();
   }
 
   // Replaces the layout file by `sections` (each "Type=...;Key=..." with
@@ -90,19 +99,29 @@ class BarWindow : public ::testing::Test {
   QString Read(int n, const QString& key) const {
     return bar_->LayoutFile().ReadString("Link" + QString::number(n), key, "<none>");
   }
-  // Puts the sample plug-in into the bar's snap-in folder for this test.
-  QString InstallSample(const QString& name) {
+  // Puts the plug-in `source` (the sample plug-in) into the bar's snap-in
+  // folder as `name` for this test.
+  QString InstallSample(const QString& name, const QString& source = SAMPLE_SNAPIN) {
     QDir().mkpath(bar_->SnapInFolder());
-    copiedSample_ = bar_->SnapInFolder() + name;
-    QFile::remove(copiedSample_);
-    EXPECT_TRUE(QFile::copy(SAMPLE_SNAPIN, copiedSample_));
+    const QString copied = bar_->SnapInFolder() + name;
+    QFile::remove(copied);
+    EXPECT_TRUE(QFile::copy(source, copied));
+    copiedSnapIns_ << copied;
     return name;
+  }
+  // The calls the test plug-ins recorded since the last look.
+  QStringList Calls() const {
+    QFile file(home_.path() + "/calls.log");
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QStringList calls = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    file.remove();
+    return calls;
   }
 
   QTemporaryDir home_;
   TBuiltInPanelFactory previousClock_;
   std::unique_ptr<TwTolvexDesktop> bar_;
-  QString copiedSample_;
+  QStringList copiedSnapIns_;
 };
 
 TEST_F(BarWindow, ElementsStackWithoutGapsAndDuplicatesOrMissingLibrariesTakeNoSpace) {
@@ -316,6 +335,87 @@ TEST_F(BarWindow, TheHomepageEntryOpensTheMakersSiteAsAWebPage) {
   ASSERT_EQ(calls.size(), 1u);
   EXPECT_EQ(calls[0].target, "http://www.tolvex.example");
   EXPECT_EQ(calls[0].showCommand, platform::ShowNormal);
+}
+
+// The plug-in asks for a full rebuild synchronously, once from its form's
+// handling of the bar-window message (inside the bar's build) and once from
+// its own button, and goes on running its own code afterwards: the rebuild
+// waits until that code has returned.
+TEST_F(BarWindow, ARebuildAPlugInAsksForWaitsUntilItsCodeReturns) {
+  const QString rebuild = InstallSample("bar_test_rebuild.tsi", HOSTILE_SNAPINS "/rebuild.tsi");
+  Layout({"Type=P;Name=Eins", "Type=S;SnapIn=" + rebuild, "Type=P;Name=Zwei"});
+  const QStringList built{"rebuild load", "rebuild init", "rebuild bar-window"};
+  const QStringList returned{"rebuild returned-from-rebuild-request-in-bar-window", "rebuild show"};
+  EXPECT_EQ(Calls(), built + returned);
+  const QStringList rebuilt =
+      QStringList{"rebuild kill", "rebuild unload"} + built + QStringList{"rebuild show"};
+  QStringList calls;
+  auto waitForRebuild = [&] {
+    for (int i = 0; i < 100 && calls.size() < rebuilt.size(); ++i) {
+      QTest::qWait(20);
+      calls += Calls();
+    }
+  };
+  waitForRebuild();
+  EXPECT_EQ(calls, rebuilt);
+
+  auto* button = qobject_cast<QAbstractButton*>(bar_->ElementControls().Control(1));
+  ASSERT_NE(button, nullptr);
+  button->click();
+  calls = Calls();
+  EXPECT_EQ(calls, QStringList{"rebuild returned-from-rebuild-request-in-click"});
+  calls.clear();
+  waitForRebuild();
+  EXPECT_EQ(calls, rebuilt);
+  EXPECT_EQ(Tops(), (std::vector<int>{kTop, kTop + 25, kTop + 25 + 30}));
+}
+
+// A plug-in the safe start skips loads again once it is dropped on the bar.
+TEST_F(BarWindow, DroppingASkippedPlugInEnablesItAgain) {
+  const QString plain = InstallSample("bar_test_plain.tsi", HOSTILE_SNAPINS "/plain.tsi");
+  const QString path = bar_->SnapInFolder() + plain;
+  // The last run ended inside the plug-in.
+  TSnapInSafeStart(PerUserFolder()).Enter(path);
+  ResetSnapInSafeStart();
+  TScopedModalAnswer answer(AnswerByResult(mrOk));
+  Layout({"Type=S;SnapIn=" + plain});
+  QCoreApplication::processEvents();
+  EXPECT_EQ(bar_->ElementControls().Control(0), nullptr);
+
+  bar_->fdFileDragDrop({path});
+  QCoreApplication::sendPostedEvents(bar_.get());
+  ASSERT_EQ(bar_->ElementControls().Count(), 1);  // the second is a duplicate
+  EXPECT_NE(bar_->ElementControls().Control(0), nullptr);
+  EXPECT_FALSE(SnapInSafeStart().IsSkipped(path));
+}
+
+// Each row: the stored library name of a plug-in element, and whether the
+// bar reports that it names another folder; the plug-in is always looked
+// for in the snap-in folder only.
+TEST_F(BarWindow, AnElementNamingAnotherFolderIsReportedAndLoadsFromTheSnapInFolder) {
+  // A name of its own: tests running at the same time share the snap-in folder.
+  const QString sample = InstallSample("bar_test_folder_sample.tsi");
+  static QStringList lines;
+  const QtMessageHandler previous = qInstallMessageHandler(
+      [](QtMsgType, const QMessageLogContext& context, const QString& message) {
+        if (QByteArray(context.category) == "tolvex.snapins") lines << message;
+      });
+  struct Case {
+    QString stored;
+    bool reported;
+  };
+  for (const Case& c : {Case{"/tmp/elsewhere/" + sample, true},
+                        Case{"C:\\Programme\\tolvexBar\\snapins\\" + sample, true},
+                        Case{bar_->SnapInFolder() + sample, false}, Case{sample, false}}) {
+    SCOPED_TRACE(c.stored.toStdString());
+    lines.clear();
+    Layout({"Type=S;SnapIn=" + c.stored});
+    EXPECT_NE(bar_->ElementControls().Control(0), nullptr);
+    const QString expected = c.stored + ": names a file outside the snap-in folder; only " +
+                             sample + " of the snap-in folder is looked for";
+    EXPECT_EQ(lines, c.reported ? QStringList{expected} : QStringList{});
+  }
+  qInstallMessageHandler(previous);
 }
 
 }  // namespace
