@@ -5,11 +5,13 @@
 #include "app/application.h"
 #include "app/bar_window.h"
 #include "app/error_display.h"
+#include "snapins/notes/notes_snapin.h"
 
 int main(int argc, char* argv[]) {
   tolvex::TTolvexApplication app(argc, argv);
   QApplication::setApplicationName("tolvexBar");
   QApplication::setApplicationDisplayName("tolvexBar");
+  tolvex::RegisterNotesSnapIn();
   try {
     tolvex::TwTolvexDesktop window;
     return app.exec();
