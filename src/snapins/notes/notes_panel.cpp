@@ -110,10 +110,10 @@ void TfrNotes::Start() {
 
 void TfrNotes::LoadNotes() {
   // Named 1.tdn, 2.tdn …: the order of their names is the order of creation.
-  const QFileInfoList files =
-      QDir(notesFolder_, QStringLiteral("*.tdn"), QDir::Name | QDir::IgnoreCase,
-           QDir::Files | QDir::Hidden | QDir::System)
-          .entryInfoList();
+  // Only plain files: reading a pipe or a device would wait for ever.
+  const QFileInfoList files = QDir(notesFolder_, QStringLiteral("*.tdn"),
+                                   QDir::Name | QDir::IgnoreCase, QDir::Files | QDir::Hidden)
+                                  .entryInfoList();
   QStringList unreadable;
   for (const QFileInfo& file : files) {
     auto* note = new TwNote(*this, this);
