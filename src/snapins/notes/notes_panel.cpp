@@ -2,11 +2,13 @@
 #include "snapins/notes/notes_panel.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QTimer>
 
+#include "app/folders.h"
 #include "app/ini_file.h"
 #include "platform/sound.h"
 #include "shared/message_dialog.h"
@@ -42,11 +44,21 @@ TfrNotes::TfrNotes(ISnapInHost& host) : TSnapInPanel(host) {
   tiTimer->setObjectName(QStringLiteral("tiTimer"));
   tiTimer->setInterval(1000);
   connect(tiTimer, &QTimer::timeout, this, &TfrNotes::CheckAlarms);
+  QCoreApplication::instance()->installEventFilter(this);
 }
 
 TfrNotes::~TfrNotes() {
   tiTimer->stop();
+  SaveOnClose();
+}
+
+void TfrNotes::SaveOnClose() {
   for (TwNote* note : std::as_const(notes_)) note->SaveOnClose();
+}
+
+bool TfrNotes::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Quit && watched == QCoreApplication::instance()) SaveOnClose();
+  return TSnapInPanel::eventFilter(watched, event);
 }
 
 void TfrNotes::CreateActions() {
@@ -102,7 +114,7 @@ void TfrNotes::CreateButtons() {
 void TfrNotes::Start() {
   Host().AddBarSubmenu(*pmNotes);
   config_ = &Host().ConfigFile();
-  notesFolder_ = QFileInfo(config_->FileName()).absolutePath() + QStringLiteral("/data/notes/");
+  notesFolder_ = tolvex::NotesFolder(config_->FileName());
   QDir().mkpath(notesFolder_);
   LoadNotes();
   tiTimer->start();

@@ -77,12 +77,16 @@ class TfrNotes : public TSnapInPanel, public INoteOwner {
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
+  // The end of the application closes every window before the panel goes;
+  // the notes are saved as they are shown first.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateActions();
   void CreateButtons();
   void LoadNotes();
   void Fire(TwNote& note);
+  void SaveOnClose();
 
   TtxIniFile* config_ = nullptr;
   QString notesFolder_;

@@ -129,6 +129,18 @@ TEST_F(NotesPanelTest, TheEndOfThePanelSavesVisibleNotesAsVisibleAndChangedHidde
   EXPECT_EQ(third.text, QStringList{"neu 3"});
 }
 
+TEST_F(NotesPanelTest, TheEndOfTheApplicationClosesNoNoteForGood) {
+  WriteNote("1.tdn", "Title=Offen\r\nBodybegin\r\nalt\r\nBodyend\r\n");
+  TfrNotes& panel = Start();
+  Edit(*panel.Notes()[0], "neu");
+  // Quitting closes every window of the application before the bar goes.
+  QEvent quit(QEvent::Quit);
+  QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
+  const TNoteData saved = ParsedNote("1.tdn");
+  EXPECT_TRUE(saved.visible);
+  EXPECT_EQ(saved.text, QStringList{"neu"});
+}
+
 TEST_F(NotesPanelTest, ShowNotesBringsOnlyVisibleNotesForward) {
   WriteNote("1.tdn", "Title=Offen\r\n");
   WriteNote("2.tdn", "Title=Zu\r\nVisible=0\r\n");
