@@ -22,14 +22,12 @@ TwNote::TwNote(INoteOwner& owner, QWidget* parent) : QWidget(parent, Qt::Tool), 
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   CreateActions();
-  CreateToolbar();
   edNote = new QPlainTextEdit(this);
   edNote->setObjectName(QStringLiteral("edNote"));
   edNote->setFrameShape(QFrame::NoFrame);
   edNote->setContextMenuPolicy(Qt::CustomContextMenu);
   edNote->installEventFilter(this);
   edNote->viewport()->installEventFilter(this);
-  layout->addWidget(tbNote);
   layout->addWidget(edNote);
   connect(edNote, &QPlainTextEdit::customContextMenuRequested, this, &TwNote::ShowContextMenu);
   connect(edNote, &QPlainTextEdit::textChanged, this, &TwNote::UpdateEditActions);
@@ -166,12 +164,13 @@ bool TwNote::StayOnTop() const {
 }
 
 void TwNote::SetToolbar(bool on) {
+  toolbar_ = on;
   acShowToolbar->setChecked(on);
-  tbNote->setVisible(on);
+  if (tbNote != nullptr) tbNote->setVisible(on);
 }
 
 bool TwNote::ToolbarShown() const {
-  return !tbNote->isHidden();
+  return toolbar_;
 }
 
 void TwNote::SetLook(const TNoteLook& look) {

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
+#include <utility>
+#include <vector>
 
 #include "controls/action.h"
 #include "snapins/notes/note_alarm.h"
@@ -77,6 +79,7 @@ class TwNote : public QWidget {
   QStringList Lines() const;
 
   QPlainTextEdit* edNote = nullptr;
+  // Made when the window is first shown: most notes are hidden.
   QToolBar* tbNote = nullptr;
   TtxActionList* alNote = nullptr;
   TtxAction* acNew = nullptr;
@@ -91,6 +94,7 @@ class TwNote : public QWidget {
   TtxAction* acStayOnTop = nullptr;
 
  protected:
+  void setVisible(bool visible) override;
   void hideEvent(QHideEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -100,6 +104,9 @@ class TwNote : public QWidget {
  private:
   void CreateActions();
   void CreateToolbar();
+  // Shortcuts of a hidden window would only fill the application's shortcut
+  // map: they are set while the window is shown.
+  void SetShortcuts(bool on);
   void ShowContextMenu(QPoint position);
   bool Write(bool visible);
   void GeometryChanged();
@@ -114,6 +121,9 @@ class TwNote : public QWidget {
   TNoteTask task_;
   TNoteAlarm alarm_;
   TAlarmState alarmState_;
+  std::vector<std::pair<TtxAction*, QKeySequence>> shortcuts_;
+  bool shortcutsSet_ = false;
+  bool toolbar_ = true;
   bool changed_ = false;
   bool deleted_ = false;
   bool writeErrorShown_ = false;

@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 #include "snapins/notes/note_owner.h"
 
@@ -31,7 +32,7 @@ void TwNote::CreateActions() {
     action = new TtxAction(caption, alNote);
     action->setObjectName(QLatin1StringView(name));
     action->SetHint(hint);
-    action->setShortcut(shortcut);
+    if (!shortcut.isEmpty()) shortcuts_.emplace_back(action, shortcut);
     action->SetImageIndex(image);
     addAction(action);
   };
@@ -88,12 +89,29 @@ void TwNote::CreateToolbar() {
   tbNote->setFixedHeight(22);
   tbNote->setIconSize(QSize(16, 16));
   tbNote->setMovable(false);
-  tbNote->setStyleSheet(QStringLiteral("QToolBar { border: 0px; spacing: 0px; padding: 0px; }"));
+  tbNote->setContentsMargins(0, 0, 0, 0);
   tbNote->addActions({acNew, acSave, acDelete});
   tbNote->addSeparator();
   tbNote->addActions({acCopy, acCut, acPaste, acUndo});
   tbNote->addSeparator();
   tbNote->addAction(acProperties);
+  static_cast<QVBoxLayout*>(layout())->insertWidget(0, tbNote);
+  tbNote->setVisible(toolbar_);
+}
+
+void TwNote::SetShortcuts(bool on) {
+  if (on == shortcutsSet_) return;
+  shortcutsSet_ = on;
+  for (const auto& [action, shortcut] : shortcuts_)
+    action->setShortcut(on ? shortcut : QKeySequence());
+}
+
+void TwNote::setVisible(bool visible) {
+  if (visible) {
+    if (tbNote == nullptr) CreateToolbar();
+    SetShortcuts(true);
+  }
+  QWidget::setVisible(visible);
 }
 
 void TwNote::ShowContextMenu(QPoint position) {
@@ -115,7 +133,9 @@ void TwNote::ShowContextMenu(QPoint position) {
 void TwNote::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
   // A window the window manager minimises is still open.
-  if (event->spontaneous() || quietHide_) return;
+  if (event->spontaneous()) return;
+  SetShortcuts(false);
+  if (quietHide_) return;
   SetChanged(true);
   Save();
 }
