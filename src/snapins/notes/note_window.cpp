@@ -22,18 +22,29 @@ TwNote::TwNote(INoteOwner& owner, QWidget* parent) : QWidget(parent, Qt::Tool), 
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   CreateActions();
+  resize(kNoteWidth, kNoteHeight);
+  SetChanged(false);
+}
+
+void TwNote::CreateContent() {
+  CreateToolbar();
   edNote = new QPlainTextEdit(this);
   edNote->setObjectName(QStringLiteral("edNote"));
   edNote->setFrameShape(QFrame::NoFrame);
   edNote->setContextMenuPolicy(Qt::CustomContextMenu);
   edNote->installEventFilter(this);
   edNote->viewport()->installEventFilter(this);
-  layout->addWidget(edNote);
+  layout()->addWidget(edNote);
+  ApplyLook();
+  edNote->setPlainText(pendingText_.join(u'\n'));
+  pendingText_.clear();
   connect(edNote, &QPlainTextEdit::customContextMenuRequested, this, &TwNote::ShowContextMenu);
   connect(edNote, &QPlainTextEdit::textChanged, this, &TwNote::UpdateEditActions);
-  SetLook(look_);
-  resize(kNoteWidth, kNoteHeight);
-  SetChanged(false);
+}
+
+QPlainTextEdit& TwNote::Editor() {
+  if (edNote == nullptr) CreateContent();
+  return *edNote;
 }
 
 bool TwNote::ReadFile(const QString& path) {
@@ -77,10 +88,15 @@ void TwNote::Apply(const TNoteData& data) {
   SetLook(data.look);
   task_ = data.task;
   alarm_ = data.alarm;
-  edNote->setPlainText(data.text.join(u'\n'));
+  if (edNote != nullptr) {
+    edNote->setPlainText(data.text.join(u'\n'));
+  } else {
+    pendingText_ = data.text;
+  }
 }
 
 QStringList TwNote::Lines() const {
+  if (edNote == nullptr) return pendingText_;
   QStringList lines;
   for (QTextBlock block = edNote->document()->begin(); block.isValid(); block = block.next())
     lines.append(block.text());
@@ -136,15 +152,17 @@ bool TwNote::Write(bool visible) {
 void TwNote::SetChanged(bool changed) {
   changed_ = changed;
   if (!changed) {
-    edNote->document()->setModified(false);
-    edNote->document()->clearUndoRedoStacks();
+    if (edNote != nullptr) {
+      edNote->document()->setModified(false);
+      edNote->document()->clearUndoRedoStacks();
+    }
     acUndo->setEnabled(false);
   }
   acSave->setEnabled(changed);
 }
 
 bool TwNote::IsModified() const {
-  return changed_ || edNote->document()->isModified();
+  return changed_ || (edNote != nullptr && edNote->document()->isModified());
 }
 
 void TwNote::SetStayOnTop(bool on) {
@@ -175,6 +193,11 @@ bool TwNote::ToolbarShown() const {
 
 void TwNote::SetLook(const TNoteLook& look) {
   look_ = look;
+  if (edNote != nullptr) ApplyLook();
+}
+
+void TwNote::ApplyLook() {
+  const TNoteLook& look = look_;
   QFont font(look.fontName);
   font.setPointSize(look.fontSize > 0 ? look.fontSize : 8);
   font.setBold(look.fontStyle[0]);
@@ -206,7 +229,7 @@ bool TwNote::Delete(bool ask, QPoint position) {
                       {QDir::toNativeSeparators(fileName_)}, MessageKind::Error, mbOk);
   }
   fileName_.clear();
-  edNote->document()->setModified(false);
+  if (edNote != nullptr) edNote->document()->setModified(false);
   hide();
   owner_.RemoveNote(*this);
   return true;

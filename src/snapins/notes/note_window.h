@@ -77,9 +77,12 @@ class TwNote : public QWidget {
   TNoteAlarm& Alarm() { return alarm_; }
   TAlarmState& AlarmState() { return alarmState_; }
   QStringList Lines() const;
+  // The text area, made now if the window was never shown.
+  QPlainTextEdit& Editor();
 
+  // Made when the window is first shown (or Editor is asked): most notes
+  // are hidden, and a thousand text areas would slow the start.
   QPlainTextEdit* edNote = nullptr;
-  // Made when the window is first shown: most notes are hidden.
   QToolBar* tbNote = nullptr;
   TtxActionList* alNote = nullptr;
   TtxAction* acNew = nullptr;
@@ -103,7 +106,9 @@ class TwNote : public QWidget {
 
  private:
   void CreateActions();
+  void CreateContent();
   void CreateToolbar();
+  void ApplyLook();
   // Shortcuts of a hidden window would only fill the application's shortcut
   // map: they are set while the window is shown.
   void SetShortcuts(bool on);
@@ -121,6 +126,8 @@ class TwNote : public QWidget {
   TNoteTask task_;
   TNoteAlarm alarm_;
   TAlarmState alarmState_;
+  // The text until the text area is made.
+  QStringList pendingText_;
   std::vector<std::pair<TtxAction*, QKeySequence>> shortcuts_;
   bool shortcutsSet_ = false;
   bool toolbar_ = true;

@@ -5,11 +5,11 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHideEvent>
+#include <QLayout>
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QToolBar>
-#include <QVBoxLayout>
 
 #include "snapins/notes/note_owner.h"
 
@@ -68,10 +68,10 @@ void TwNote::CreateActions() {
   connect(acNew, &QAction::triggered, this, [this] { owner_.NewNote(); });
   connect(acSave, &QAction::triggered, this, [this] { Save(); });
   connect(acDelete, &QAction::triggered, this, [this] { Delete(true, pos()); });
-  connect(acCopy, &QAction::triggered, this, [this] { edNote->copy(); });
-  connect(acCut, &QAction::triggered, this, [this] { edNote->cut(); });
-  connect(acPaste, &QAction::triggered, this, [this] { edNote->paste(); });
-  connect(acUndo, &QAction::triggered, this, [this] { edNote->undo(); });
+  connect(acCopy, &QAction::triggered, this, [this] { Editor().copy(); });
+  connect(acCut, &QAction::triggered, this, [this] { Editor().cut(); });
+  connect(acPaste, &QAction::triggered, this, [this] { Editor().paste(); });
+  connect(acUndo, &QAction::triggered, this, [this] { Editor().undo(); });
   connect(acProperties, &QAction::triggered, this, [this] { OpenProperties(this); });
   connect(acShowToolbar, &QAction::triggered, this, [this](bool on) {
     SetToolbar(on);
@@ -95,7 +95,7 @@ void TwNote::CreateToolbar() {
   tbNote->addActions({acCopy, acCut, acPaste, acUndo});
   tbNote->addSeparator();
   tbNote->addAction(acProperties);
-  static_cast<QVBoxLayout*>(layout())->insertWidget(0, tbNote);
+  layout()->addWidget(tbNote);
   tbNote->setVisible(toolbar_);
 }
 
@@ -108,7 +108,7 @@ void TwNote::SetShortcuts(bool on) {
 
 void TwNote::setVisible(bool visible) {
   if (visible) {
-    if (tbNote == nullptr) CreateToolbar();
+    if (edNote == nullptr) CreateContent();
     SetShortcuts(true);
   }
   QWidget::setVisible(visible);
@@ -161,7 +161,7 @@ void TwNote::changeEvent(QEvent* event) {
 
 bool TwNote::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
-  if ((watched == edNote || watched == edNote->viewport()) &&
+  if (edNote != nullptr && (watched == edNote || watched == edNote->viewport()) &&
       (type == QEvent::KeyRelease || type == QEvent::MouseButtonRelease)) {
     UpdateSelectionActions();
   }

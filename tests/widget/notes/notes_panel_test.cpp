@@ -15,8 +15,8 @@ class NotesPanelTest : public NotesTest {
  protected:
   // Replaces the note's text as an edit does.
   static void Edit(TwNote& note, const QString& text) {
-    note.edNote->selectAll();
-    note.edNote->textCursor().insertText(text);
+    note.Editor().selectAll();
+    note.Editor().textCursor().insertText(text);
   }
 };
 
