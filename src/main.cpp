@@ -8,6 +8,7 @@
 #include "dialogs/dialogs_registration.h"
 #include "snapins/terminator/register_terminator.h"
 #include "snapins/dialup/dialup_panel.h"
+#include "snapins/notes/notes_snapin.h"
 
 int main(int argc, char* argv[]) {
   tolvex::TTolvexApplication app(argc, argv);
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
   tolvex::RegisterElementDialogs();
   tolvex::RegisterTerminatorPanel();
   tolvex::RegisterDialUpPanel();
+  tolvex::RegisterNotesSnapIn();
   try {
     tolvex::TwTolvexDesktop window;
     return app.exec();

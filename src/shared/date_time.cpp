@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 namespace tolvex {
 
@@ -76,12 +77,27 @@ TDateTime CombineDateTime(TDateTime dateSource, TDateTime timeSource) {
   return day < 0 ? day - time : day + time;
 }
 
+namespace {
+
+TClock& Clock() {
+  static TClock clock;
+  return clock;
+}
+
+}  // namespace
+
 TDateTime Today() {
+  if (Clock()) return std::trunc(Clock()());
   return FromQDate(QDate::currentDate());
 }
 
 TDateTime Now() {
+  if (Clock()) return Clock()();
   return FromQDateTime(QDateTime::currentDateTime());
+}
+
+TClock SetClock(TClock clock) {
+  return std::exchange(Clock(), std::move(clock));
 }
 
 QDate ToQDate(TDateTime value) {

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
+#include <functional>
 
 #include "shared/error.h"
 
@@ -52,9 +53,28 @@ int DayOfWeek(TDateTime value);
 // day of `timeSource`.
 TDateTime CombineDateTime(TDateTime dateSource, TDateTime timeSource);
 
-// Local date and time.
+// Local date and time, from the system clock or from the clock set below.
 TDateTime Today();
 TDateTime Now();
+
+// What Now reports instead of the system clock (Today is its whole days), so
+// that tests can run timed behaviour at any moment they choose.
+using TClock = std::function<TDateTime()>;
+// Sets the clock (an empty function returns to the system clock); returns the
+// previous one.
+TClock SetClock(TClock clock);
+
+// Sets the clock for the life of the object and then restores the previous one.
+class TScopedClock {
+ public:
+  explicit TScopedClock(TClock clock) : previous_(SetClock(std::move(clock))) {}
+  ~TScopedClock() { SetClock(std::move(previous_)); }
+  TScopedClock(const TScopedClock&) = delete;
+  TScopedClock& operator=(const TScopedClock&) = delete;
+
+ private:
+  TClock previous_;
+};
 
 // Conversions to Qt's types give invalid values for what DecodeDate cannot
 // read; conversions from invalid Qt values give 0.
