@@ -1,15 +1,17 @@
-// Program entry: sets the application title, creates the bar window as the
-// main window and runs the message loop.
+// Program entry: answers the command line, sets the application title,
+// creates the bar window as the main window and runs the message loop.
 #include <exception>
+#include <optional>
 
 #include "app/application.h"
 #include "app/bar_window.h"
+#include "app/command_line_options.h"
 #include "app/error_display.h"
 
 int main(int argc, char* argv[]) {
+  if (const std::optional<int> exitCode = tolvex::HandleCommandLine(argc, argv)) return *exitCode;
   tolvex::TTolvexApplication app(argc, argv);
   QApplication::setApplicationName("tolvexBar");
-  QApplication::setApplicationDisplayName("tolvexBar");
   try {
     tolvex::TwTolvexDesktop window;
     return app.exec();

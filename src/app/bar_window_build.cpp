@@ -4,6 +4,8 @@
 
 #include "app/builtin_panels.h"
 #include "app/elements.h"
+#include "app/empty_bar_hint.h"
+#include "app/folders.h"
 #include "app/launcher_button.h"
 
 namespace tolvex {
@@ -54,10 +56,11 @@ void TwTolvexDesktop::BuildElements(int start) {
     } else if (type.startsWith('S')) {
       TTolvexElement element;
       ReadElementSection(LayoutFile(), section, element);
-      y = PlaceSnapIn(*this, *ElementControls_, snapInFolder_, element.SnapInNumber, element.SnapIn,
-                      y);
+      y = PlaceSnapIn(*this, *ElementControls_, SnapInFolderOf(element.SnapIn),
+                      element.SnapInNumber, element.SnapIn, y);
     }
   }
+  ShowEmptyBarHint(*this, ElementControls_->Count() == 0, y);
 }
 
 void TwTolvexDesktop::RestackElements() {

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 
 #include "app/elements.h"
+#include "app/folders.h"
 #include "app/ini_file.h"
 
 namespace tolvex {
@@ -18,11 +19,13 @@ namespace {
 
 const QString kLayoutSection = QStringLiteral("tolvexBar");
 
-// A plug-in library counts as one only in the snap-in folder.
-bool IsSnapInLibrary(const QFileInfo& file, const QString& snapInFolder) {
+// A plug-in library counts as one only in a snap-in folder.
+bool IsSnapInLibrary(const QFileInfo& file) {
+  if (file.suffix().compare(QStringLiteral("tsi"), Qt::CaseInsensitive) != 0) return false;
   const QString folder = QDir::cleanPath(file.absolutePath());
-  return file.suffix().compare(QStringLiteral("tsi"), Qt::CaseInsensitive) == 0 &&
-         folder.compare(QDir::cleanPath(snapInFolder), Qt::CaseInsensitive) == 0;
+  for (const QString& snapInFolder : SnapInFolders())
+    if (folder.compare(QDir::cleanPath(snapInFolder), Qt::CaseInsensitive) == 0) return true;
+  return false;
 }
 
 }  // namespace
@@ -37,7 +40,7 @@ void TwTolvexDesktop::fdFileDragDrop(const QStringList& files) {
     const QString section = ElementSectionName(first + i + 1);
     const QString& path = files[i];
     const QFileInfo file(path);
-    if (IsSnapInLibrary(file, snapInFolder_)) {
+    if (IsSnapInLibrary(file)) {
       layout.WriteString(section, "Type", "S");
       layout.WriteString(section, "SnapIn", file.fileName());
     } else {
