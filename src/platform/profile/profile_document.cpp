@@ -200,7 +200,10 @@ bool ProfileDocument::Set(std::string_view section, std::string_view key, std::s
   long s = FindSection(sectionName);
   if (s < 0) {
     EndLastLine();
-    AddLine("[" + std::string(sectionName) + "]", newLineEnding_);
+    // Built piece by piece: GCC 12 warns falsely (-Wrestrict) about "[" + std::string.
+    std::string header = "[";
+    header.append(sectionName).append("]");
+    AddLine(header, newLineEnding_);
     s = static_cast<long>(sections_.size() - 1);
     index_.emplace(FoldCase(sectionName), s);
     AddLine(std::string(keyName) + "=" + OneLine(value), newLineEnding_);
