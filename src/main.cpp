@@ -1,9 +1,11 @@
-// Program entry: sets the application title, creates the bar window as the
-// main window and runs the message loop.
+// Program entry: answers the command line, sets the application title,
+// creates the bar window as the main window and runs the message loop.
 #include <exception>
+#include <optional>
 
 #include "app/application.h"
 #include "app/bar_window.h"
+#include "app/command_line_options.h"
 #include "app/error_display.h"
 #include "dialogs/dialogs_registration.h"
 #include "snapins/terminator/register_terminator.h"
@@ -11,9 +13,9 @@
 #include "snapins/notes/notes_snapin.h"
 
 int main(int argc, char* argv[]) {
+  if (const std::optional<int> exitCode = tolvex::HandleCommandLine(argc, argv)) return *exitCode;
   tolvex::TTolvexApplication app(argc, argv);
   QApplication::setApplicationName("tolvexBar");
-  QApplication::setApplicationDisplayName("tolvexBar");
   tolvex::RegisterElementDialogs();
   tolvex::RegisterTerminatorPanel();
   tolvex::RegisterDialUpPanel();

@@ -1,13 +1,17 @@
-// Catching exceptions of event handlers in one place.
+// Catching exceptions of event handlers in one place; the program icon.
 #include "app/application.h"
 
+#include <QIcon>
 #include <exception>
 
 #include "app/error_display.h"
+#include "shared/shared_resources.h"
 
 namespace tolvex {
 
-TTolvexApplication::TTolvexApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+TTolvexApplication::TTolvexApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  setWindowIcon(QIcon(SharedPicture(QStringLiteral("tolvexbar_icon.png"))));
+}
 
 bool TTolvexApplication::notify(QObject* receiver, QEvent* event) {
   try {

@@ -7,6 +7,8 @@
 #include "app/builtin_panels.h"
 #include "app/elements.h"
 #include "app/ini_file.h"
+#include "app/empty_bar_hint.h"
+#include "app/folders.h"
 #include "app/launcher_button.h"
 #include "app/snapin_module.h"
 
@@ -72,10 +74,11 @@ void TwTolvexDesktop::BuildElements(int start) {
       if (element.SnapInNumber == 1) {
         ReportSnapInOutsideFolder(LayoutFile().ReadString(section, "SnapIn", {}), snapInFolder_);
       }
-      y = PlaceSnapIn(*this, *ElementControls_, snapInFolder_, element.SnapInNumber, element.SnapIn,
-                      y);
+      y = PlaceSnapIn(*this, *ElementControls_, SnapInFolderOf(element.SnapIn),
+                      element.SnapInNumber, element.SnapIn, y);
     }
   }
+  ShowEmptyBarHint(*this, ElementControls_->Count() == 0, y);
 }
 
 void TwTolvexDesktop::RestackElements() {

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 
 #include "app/elements.h"
+#include "app/folders.h"
 #include "app/ini_file.h"
 #include "app/snapin_module.h"
 #include "app/snapin_safe_start.h"
@@ -18,11 +19,13 @@
 namespace tolvex {
 namespace {
 
-// A plug-in library counts as one only in the snap-in folder.
-bool IsSnapInLibrary(const QFileInfo& file, const QString& snapInFolder) {
+// A plug-in library counts as one only in a snap-in folder.
+bool IsSnapInLibrary(const QFileInfo& file) {
+  if (file.suffix().compare(QStringLiteral("tsi"), Qt::CaseInsensitive) != 0) return false;
   const QString folder = QDir::cleanPath(file.absolutePath());
-  return file.suffix().compare(QStringLiteral("tsi"), Qt::CaseInsensitive) == 0 &&
-         folder.compare(QDir::cleanPath(snapInFolder), Qt::CaseInsensitive) == 0;
+  for (const QString& snapInFolder : SnapInFolders())
+    if (folder.compare(QDir::cleanPath(snapInFolder), Qt::CaseInsensitive) == 0) return true;
+  return false;
 }
 
 }  // namespace
@@ -36,11 +39,11 @@ void TwTolvexDesktop::fdFileDragDrop(const QStringList& files) {
     const QString section = ElementSectionName(first + i + 1);
     const QString& path = files[i];
     const QFileInfo file(path);
-    if (IsSnapInLibrary(file, snapInFolder_)) {
+    if (IsSnapInLibrary(file)) {
       layout.WriteString(section, "Type", "S");
       layout.WriteString(section, "SnapIn", file.fileName());
       // Dropping a plug-in the safe start skips is the user's wish to try it again.
-      SnapInSafeStart().Enable(SnapInLibraryPath(snapInFolder_, file.fileName()));
+      SnapInSafeStart().Enable(SnapInLibraryPath(SnapInFolderOf(file.fileName()), file.fileName()));
     } else {
       layout.WriteString(section, "Type", "P");
       layout.WriteString(section, "Name", file.fileName().toLower());

@@ -3,7 +3,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <cstdio>
+#include <exception>
 
+#include "app/default_layout.h"
 #include "app/file_helpers.h"
 #include "app/folders.h"
 
@@ -23,12 +26,28 @@ void TakeOverLegacyLayout() {
   QDir(ProgramFolder()).rmdir("desktop");
 }
 
-void CopyIfMissing(const QString& source, const QString& target) {
-  if (QFileInfo::exists(source) && !QFileInfo::exists(target)) CopyFileWait(source, target);
+// Whether the copy was made now.
+bool CopyIfMissing(const QString& source, const QString& target) {
+  return QFileInfo::exists(source) && !QFileInfo::exists(target) && CopyFileWait(source, target);
+}
+
+// The first layout of a new user: the shipped one with the desktop's own
+// applications in front. A bar without them is still a working bar.
+void CompleteFirstLayout(const QString& fileName) {
+  try {
+    AddDesktopLaunchers(fileName);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "tolvexBar: %s\n", error.what());
+  }
+}
+
+// The first-start file of the program's name with `extension`.
+QString SeedFile(const QString& extension) {
+  return SeedFolder() + QFileInfo(ChangeFileExt(ProgramFile(), extension)).fileName();
 }
 
 void CopyNotes(const QString& configFileName) {
-  const QDir source(ProgramFolder() + "data/notes/");
+  const QDir source(SeedFolder() + "data/notes/");
   const QDir target(NotesFolder(configFileName));
   const QStringList notes = source.entryList(kNoteFiles, QDir::Files);
   if (notes.isEmpty() || !target.entryList(kNoteFiles, QDir::Files).isEmpty()) return;
@@ -49,8 +68,9 @@ TConfigFiles PrepareConfiguration() {
   files.ConfigFile = std::make_unique<TtxIniFile>(perUser);
   files.LayoutFile = std::make_unique<TtxIniFile>(perUser, ".dat");
   if (perUser) {
-    CopyIfMissing(ChangeFileExt(ProgramFile(), ".ini"), files.ConfigFile->FileName());
-    CopyIfMissing(ChangeFileExt(ProgramFile(), ".dat"), files.LayoutFile->FileName());
+    CopyIfMissing(SeedFile(".ini"), files.ConfigFile->FileName());
+    if (CopyIfMissing(SeedFile(".dat"), files.LayoutFile->FileName()))
+      CompleteFirstLayout(files.LayoutFile->FileName());
     CopyNotes(files.ConfigFile->FileName());
   }
   return files;

@@ -1,6 +1,6 @@
 // Preparing the configuration at start-up: the one-time take-over of a
 // legacy layout, the per-user switch, the two file accessors and the seeding
-// of the per-user folder from the program folder.
+// of the per-user folder from the seed folder.
 #pragma once
 
 #include <memory>
@@ -18,8 +18,9 @@ struct TConfigFiles {
 // Takes over "desktop/_default.txl" when no layout file is beside the
 // program, reads "Userspecific" from the program folder's ".ini" (default
 // true), creates the accessors and, when the switch is on, copies the
-// program folder's ".ini", ".dat" and notes to the per-user folder where
-// they are missing there. Copies never overwrite; failures are ignored.
+// seed folder's ".ini", ".dat" and notes to the per-user folder where
+// they are missing there. Copies never overwrite; failures are ignored. A
+// layout seeded now gets the desktop's default applications as launchers.
 TConfigFiles PrepareConfiguration();
 
 }  // namespace tolvex

@@ -3,8 +3,12 @@
 
 #include <tolvex/snapin.h>
 
+#include <cstdio>
+
 #include "app/builtin_panels.h"
 #include "app/builtin_snapins.h"
+#include "app/element_controls.h"
+#include "app/elements.h"
 #include "app/snapin_module.h"
 
 namespace tolvex {
@@ -16,7 +20,12 @@ int PlaceSnapIn(ISnapInHost& host, TElementControls& controls, const QString& sn
     if (builtIn == 0) return PlacePlugIn(host, controls, snapInFolder, fileName, y);
     number = builtIn;
   }
-  if (BuiltInSnapIn(number) != nullptr) return PlaceBuiltInPanel(host, controls, number, y);
+  const int placed = controls.Count();
+  if (BuiltInSnapIn(number) != nullptr) y = PlaceBuiltInPanel(host, controls, number, y);
+  // An element this bar has no panel for (yet) keeps its place in the file.
+  if (controls.Count() == placed)
+    std::fprintf(stderr, "tolvexBar: Element \"%s\" übersprungen: diese Leiste hat es nicht\n",
+                 qPrintable(number > 1 ? SnapInDisplayName(number) : fileName));
   return y;
 }
 

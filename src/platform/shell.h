@@ -48,10 +48,15 @@ class IShell {
   virtual IconImage ExtractIcon(const std::string& file, int index, int size,
                                 double devicePixelRatio = 1.0) = 0;
 
-  // The user's application-data folder (no trailing "/"); it may not exist.
+  // The user's application-data folder (no trailing "/"). Where the
+  // platform's rules ask for it, a missing one is created first; it may
+  // still not exist when that fails.
   virtual std::string AppDataFolder() = 0;
   // The full path of the running program file.
   virtual std::string ProgramFile() = 0;
+  // The user's folder for installed data such as plug-ins (no trailing "/"),
+  // which may not exist; empty where the platform has none.
+  virtual std::string UserDataFolder() { return {}; }
 };
 
 // The back end chosen at start.

@@ -10,9 +10,9 @@ TTxProjectInfo* CreateTolvexBarInfo(QObject* owner) {
   auto* info = new TTxProjectInfo(owner);
   info->setObjectName(QStringLiteral("piTolvexBar"));
   info->SetProjectName(QStringLiteral("tolvexBar"));
-  info->SetVersionMajor(2);
-  info->SetVersionMinor(0);
-  info->SetVersionBuild(0);
+  info->SetVersionMajor(kTolvexBarVersionMajor);
+  info->SetVersionMinor(kTolvexBarVersionMinor);
+  info->SetVersionBuild(kTolvexBarVersionBuild);
   info->SetVersionRelease(TTolvexReleaseType::rtFinalRelease);
   info->SetAboutDialogStyle(TTxProjectInfoAboutDialogStyle::adVersion2);
   info->SetProjectLogo(SharedPicture(QStringLiteral("tolvexbar_logo.png")));

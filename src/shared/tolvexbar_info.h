@@ -6,6 +6,11 @@ class QObject;
 
 namespace tolvex {
 
+// The bar's version, also answered by "--version".
+inline constexpr int kTolvexBarVersionMajor = 2;
+inline constexpr int kTolvexBarVersionMinor = 0;
+inline constexpr int kTolvexBarVersionBuild = 0;
+
 class TTxProjectInfo;
 
 // Creates the bar's instance, owned by `owner` (the bar window), loaded:

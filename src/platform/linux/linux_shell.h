@@ -15,6 +15,7 @@ class LinuxShell : public IShell {
                         double devicePixelRatio = 1.0) override;
   std::string AppDataFolder() override;
   std::string ProgramFile() override;
+  std::string UserDataFolder() override;
 };
 
 }  // namespace tolvex::platform

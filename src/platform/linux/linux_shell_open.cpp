@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
+#include <cstdio>
 
 #include "platform/linux/command_line.h"
 #include "platform/linux/desktop_entry.h"
@@ -60,7 +61,10 @@ QString ProgramFor(const QString& target, const QString& workingDir) {
 bool Start(const QString& program, const QStringList& arguments, const QString& workingDir,
            int showCommand) {
   qint64 pid = 0;
-  if (!QProcess::startDetached(program, arguments, workingDir, &pid)) return false;
+  if (!QProcess::startDetached(program, arguments, workingDir, &pid)) {
+    std::fprintf(stderr, "tolvexBar: \"%s\" lässt sich nicht starten\n", qPrintable(program));
+    return false;
+  }
   RequestFirstWindowState(pid, showCommand);
   return true;
 }
@@ -69,7 +73,11 @@ bool OpenWithOpener(const QString& target, const QString& workingDir, int showCo
   const QUrl url = QUrl::fromUserInput(target, workingDir);
   if (!url.isValid()) return false;
   const QString opener = QStandardPaths::findExecutable("xdg-open");
-  if (opener.isEmpty()) return QDesktopServices::openUrl(url);
+  if (opener.isEmpty()) {
+    std::fprintf(stderr, "tolvexBar: xdg-open fehlt, \"%s\" wird ohne es geöffnet\n",
+                 qPrintable(target));
+    return QDesktopServices::openUrl(url);
+  }
   // A local file goes by its absolute path, so that no name is taken for an option.
   return Start(opener, {url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded)},
                workingDir, showCommand);
@@ -93,7 +101,11 @@ bool OpenDesktopEntry(const QFileInfo& file, const QString& parameters, const QS
   }
   const QString first = command.takeFirst();
   const QString program = first.contains('/') ? first : QStandardPaths::findExecutable(first);
-  if (program.isEmpty()) return false;
+  if (program.isEmpty()) {
+    std::fprintf(stderr, "tolvexBar: \"%s\" aus \"%s\" ist nicht installiert\n", qPrintable(first),
+                 qPrintable(file.absoluteFilePath()));
+    return false;
+  }
   const QString folder = workingDir.isEmpty() ? QString::fromStdString(entry.path) : workingDir;
   return Start(program, command, folder, showCommand);
 }

@@ -271,7 +271,10 @@ ProfileDocument::SetResult ProfileDocument::Set(std::string_view section, std::s
   long s = FindSection(sectionName);
   if (s < 0) {
     EndLastLine();
-    AddLine("[" + std::string(sectionName) + "]", newLineEnding_);
+    // Built piece by piece: GCC 12 warns falsely (-Wrestrict) about "[" + std::string.
+    std::string header = "[";
+    header.append(sectionName).append("]");
+    AddLine(header, newLineEnding_);
     s = static_cast<long>(sections_.size() - 1);
     index_.emplace(FoldCase(sectionName), s);
     AddLine(std::string(keyName) + "=" + text, newLineEnding_);
