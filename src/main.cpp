@@ -6,12 +6,14 @@
 #include "app/bar_window.h"
 #include "app/error_display.h"
 #include "dialogs/dialogs_registration.h"
+#include "snapins/clock/clock_registration.h"
 
 int main(int argc, char* argv[]) {
   tolvex::TTolvexApplication app(argc, argv);
   QApplication::setApplicationName("tolvexBar");
   QApplication::setApplicationDisplayName("tolvexBar");
   tolvex::RegisterElementDialogs();
+  tolvex::RegisterClockPanel();
   try {
     tolvex::TwTolvexDesktop window;
     return app.exec();

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 namespace tolvex {
 
@@ -76,11 +77,26 @@ TDateTime CombineDateTime(TDateTime dateSource, TDateTime timeSource) {
   return day < 0 ? day - time : day + time;
 }
 
+namespace {
+
+TNowSource& NowSource() {
+  static TNowSource source;
+  return source;
+}
+
+}  // namespace
+
+TNowSource SetNowSource(TNowSource source) {
+  return std::exchange(NowSource(), std::move(source));
+}
+
 TDateTime Today() {
+  if (NowSource()) return std::trunc(NowSource()());
   return FromQDate(QDate::currentDate());
 }
 
 TDateTime Now() {
+  if (NowSource()) return NowSource()();
   return FromQDateTime(QDateTime::currentDateTime());
 }
 

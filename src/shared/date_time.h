@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
+#include <functional>
 
 #include "shared/error.h"
 
@@ -55,6 +56,12 @@ TDateTime CombineDateTime(TDateTime dateSource, TDateTime timeSource);
 // Local date and time.
 TDateTime Today();
 TDateTime Now();
+
+// Where Now and Today take the local date and time from: tests hand in a
+// clock of their own; an empty function returns to the system clock.
+// Returns the previous source.
+using TNowSource = std::function<TDateTime()>;
+TNowSource SetNowSource(TNowSource source);
 
 // Conversions to Qt's types give invalid values for what DecodeDate cannot
 // read; conversions from invalid Qt values give 0.
