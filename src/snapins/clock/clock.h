@@ -57,6 +57,9 @@ class TfrClock : public TSnapInPanel {
   // Whether the dial-up watcher is to report connections ("SyncOnRasConnect").
   bool RasWatchEnabled() const { return rasWatchEnabled_; }
 
+  // One tick of the clock's timer: the time, and the date when it changed.
+  void Tick();
+
   // The client Synchronise uses; its host is "TimeServer".
   TIdTime& TimeClient() { return timeClient_; }
 
@@ -75,7 +78,6 @@ class TfrClock : public TSnapInPanel {
   // The context menu and the double click on `widget`.
   void Watch(QWidget* widget);
 
-  void Tick();
   void RefreshTime();
   void RefreshDate();
   void RefreshMonth();
