@@ -11,6 +11,7 @@
 #include "snapins/terminator/register_terminator.h"
 #include "snapins/dialup/dialup_panel.h"
 #include "snapins/notes/notes_snapin.h"
+#include "snapins/clock/clock_registration.h"
 
 int main(int argc, char* argv[]) {
   if (const std::optional<int> exitCode = tolvex::HandleCommandLine(argc, argv)) return *exitCode;
@@ -20,6 +21,7 @@ int main(int argc, char* argv[]) {
   tolvex::RegisterTerminatorPanel();
   tolvex::RegisterDialUpPanel();
   tolvex::RegisterNotesSnapIn();
+  tolvex::RegisterClockPanel();
   try {
     tolvex::TwTolvexDesktop window;
     return app.exec();

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "app/ini_file.h"
+#include "app/ras_component.h"
 #include "app/snapin_host.h"
 #include "snapins/notes/note_file.h"
 #include "snapins/notes/notes_panel.h"
@@ -25,11 +26,13 @@ class BenchBar : public QWidget, public ISnapInHost {
   explicit BenchBar(const QString& configFile) : config_(configFile) {}
   QWidget& Bar() override { return *this; }
   TtxIniFile& ConfigFile() override { return config_; }
+  TtxRas32& txRas() override { return ras_; }
   void AddBarSubmenu(QMenu& menu) override { menu.addMenu("&tolvexBar"); }
   void RestackElements() override {}
 
  private:
   TtxIniFile config_;
+  TtxRas32 ras_{nullptr};
 };
 
 // A folder of hidden notes with a few lines each and a repeated alarm on

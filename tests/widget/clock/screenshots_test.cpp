@@ -1,12 +1,15 @@
 // Pictures of the clock's moon and messages for a person to look at, saved
 // to screenshots/ in the build folder: a lunation in steps of three days at
-// every size, and the three message boxes of Synchronise.
+// every size, the three message boxes of Synchronise, and the clock panel in
+// its four layouts with German settings.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPalette>
 
+#include "clock_bar.h"
 #include "loopback_server.h"
 #include "shared/modal.h"
 #include "snapins/clock/moon.h"
@@ -59,6 +62,23 @@ TEST(ClockScreenshots, SynchroniseMessages) {
   client.Port = test::RefusingPort();
   Synchronise(client, true);
   EXPECT_EQ(shot, 2);
+}
+
+TEST(ClockScreenshots, FourLayouts) {
+  SetClock([] { return EncodeDate(2026, 12, 8) + EncodeTime(14, 5, 9, 0); });
+  QImage sheet(4 * 112, 100, QImage::Format_ARGB32);
+  sheet.fill(Qt::white);
+  QPainter painter(&sheet);
+  for (int layout = 0; layout < 4; ++layout) {
+    test::ClockBar bar;
+    bar.Set("Layout", QString::number(layout));
+    bar.Set("Moonphase", "1");
+    TfrClock& clock = bar.Build();
+    painter.drawPixmap(layout * 112, 0, clock.grab());
+  }
+  painter.end();
+  SetClock({});
+  EXPECT_TRUE(sheet.save(Folder() + "/clock_layouts.png"));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "app/ini_file.h"
+#include "app/ras_component.h"
 #include "app/snapin_host.h"
 #include "shared/modal.h"
 #include "snapins/notes/note_file.h"
@@ -28,10 +29,13 @@ class NotesBar : public QWidget, public ISnapInHost {
 
   QWidget& Bar() override { return *this; }
   TtxIniFile& ConfigFile() override { return config; }
+  TtxRas32& txRas() override { return ras_; }
   void AddBarSubmenu(QMenu& menu) override { menu.addMenu("&tolvexBar"); }
   void RestackElements() override {}
 
   TtxIniFile config;
+
+  TtxRas32 ras_{nullptr};
 };
 
 // One question the notes asked: its headline, text and position.
