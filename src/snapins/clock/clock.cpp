@@ -11,6 +11,7 @@
 #include "snapins/clock/clock_artwork.h"
 #include "snapins/clock/clock_month.h"
 #include "snapins/clock/moon.h"
+#include "snapins/dialup/ras_notify.h"
 
 namespace tolvex {
 
@@ -65,6 +66,13 @@ TfrClock::TfrClock(ISnapInHost& host) : TSnapInPanel(host) {
       Watch(child);
     }
   }
+  rnRASNotify_ = new TRASNotify(this);
+  rnRASNotify_->SetEnabled(false);
+  rnRASNotify_->SetPollInterval(2000);
+  rnRASNotify_->Loaded();
+  connect(rnRASNotify_, &TRASNotify::OnConnected, this,
+          [this](TRASNotify*, std::uint32_t hConn) { RasConnected(hConn); });
+  connect(rnRASNotify_, &TRASNotify::OnDisconnected, this, [this] { RasDisconnected(); });
   tiTimer_.setInterval(1000);
   connect(&tiTimer_, &QTimer::timeout, this, &TfrClock::Tick);
   tiTimer_.start();

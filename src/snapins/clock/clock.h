@@ -21,6 +21,7 @@ namespace tolvex {
 
 class TClockMonthView;
 class TMoon;
+class TRASNotify;
 class TrButton;
 class TtxAction;
 class TtxActionList;
@@ -55,7 +56,7 @@ class TfrClock : public TSnapInPanel {
   void RasDisconnected();
   std::uint32_t LastConnection() const { return lastConnection_; }
   // Whether the dial-up watcher is to report connections ("SyncOnRasConnect").
-  bool RasWatchEnabled() const { return rasWatchEnabled_; }
+  bool RasWatchEnabled() const;
 
   // One tick of the clock's timer: the time, and the date when it changed.
   void Tick();
@@ -100,9 +101,10 @@ class TfrClock : public TSnapInPanel {
   int shownMonth_ = 1;
   int shownYear_ = 1;
   std::array<TUserDefLine, 3> lines_;
-  bool rasWatchEnabled_ = false;
   bool syncOnStart_ = false;
   TIdTime timeClient_;
+  // Reports dial-up connections that come up; enabled by "SyncOnRasConnect".
+  TRASNotify* rnRASNotify_;
 
   TtxImageList* ilImages_;
   TtxActionList* alActions_;

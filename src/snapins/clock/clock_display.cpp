@@ -14,6 +14,7 @@
 #include "snapins/clock/clock.h"
 #include "snapins/clock/clock_month.h"
 #include "snapins/clock/time_sync.h"
+#include "snapins/dialup/ras_notify.h"
 
 namespace tolvex {
 
@@ -48,7 +49,7 @@ void TfrClock::LoadSettings() {
   pnMondphase_->setVisible(settings.moonphase);
   acMondphase_->setChecked(settings.moonphase);
   timeClient_.Host = settings.timeServer.toStdString();
-  rasWatchEnabled_ = settings.syncOnRasConnect;
+  rnRASNotify_->SetEnabled(settings.syncOnRasConnect);
   syncOnStart_ = settings.syncOnStart;
   lines_ = settings.lines;
   ApplyLayout(settings.layout);
@@ -238,6 +239,10 @@ void TfrClock::RasConnected(std::uint32_t handle) {
   if (handle == lastConnection_) return;
   lastConnection_ = handle;
   Synchronise(timeClient_, false, this);
+}
+
+bool TfrClock::RasWatchEnabled() const {
+  return rnRASNotify_->Enabled();
 }
 
 void TfrClock::RasDisconnected() {

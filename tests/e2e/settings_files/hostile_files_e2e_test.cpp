@@ -87,7 +87,9 @@ TEST_P(HostileFiles, TheBarComesUpWithinAFewSeconds) {
   // What the bar could not read is left as it was.
   const QFileInfo after(path);
   EXPECT_EQ(after.isDir(), c.kind == Kind::Folder);
-  if (c.kind == Kind::Text) EXPECT_EQ(folder_.ReadFile(path), c.text);
+  if (c.kind == Kind::Text) {
+    EXPECT_EQ(folder_.ReadFile(path), c.text);
+  }
 }
 
 constexpr char kHugeCount[] =

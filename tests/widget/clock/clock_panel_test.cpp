@@ -12,9 +12,12 @@
 
 #include "clock_bar.h"
 #include "controls/action.h"
+#include "platform/dial_up.h"
 #include "platform/shell.h"
+#include "platform/sim/sim_dial_up.h"
 #include "shared/date_time.h"
 #include "snapins/clock/clock_month.h"
+#include "snapins/dialup/ras_notify.h"
 #include "support/recording_shell.h"
 
 namespace tolvex::test {
@@ -300,6 +303,27 @@ TEST(ClockMonthView, TodayIsBlueAndTheWeekendBold) {
   // pixels.
   EXPECT_GT(CountPixels(image, box(MonthCellOf(2026, 11, 21)), ink),
             CountPixels(image, box(MonthCellOf(2026, 11, 12)), ink));
+}
+
+TEST(ClockPanel, AConnectionComingUpReachesTheClockThroughItsWatcher) {
+  auto service = std::make_unique<platform::sim::SimDialUp>();
+  platform::sim::SimDialUp& dialUp = *service;
+  platform::SetDialUp(std::move(service));
+  {
+    ClockBar bar;
+    bar.Set("TimeServer", "");
+    bar.Set("SyncOnRasConnect", "1");
+    TfrClock& clock = bar.Build();
+    auto* watcher = clock.findChild<TRASNotify*>();
+    ASSERT_NE(watcher, nullptr);
+    const std::uint32_t handle = dialUp.AddConnection("Anbieter", platform::kStateConnected);
+    watcher->Poll();
+    EXPECT_EQ(clock.LastConnection(), handle);
+    dialUp.RemoveConnection(handle);
+    watcher->Poll();
+    EXPECT_EQ(clock.LastConnection(), 0u);
+  }
+  platform::SetDialUp(nullptr);
 }
 
 }  // namespace
