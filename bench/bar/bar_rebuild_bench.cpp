@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
-#include <memory>
 
 #include "app/bar_window.h"
 #include "app/ini_file.h"
@@ -15,20 +14,20 @@ namespace {
 
 using tolvex::TwTolvexDesktop;
 
-// One bar for all runs, with its files in a private home folder.
-TwTolvexDesktop& Bar() {
+// The private home folder of the bars, made once; each benchmark run has a
+// bar of its own that ends before the application does.
+void UsePrivateHome() {
   static QTemporaryDir home;
-  static std::unique_ptr<TwTolvexDesktop> bar = [] {
+  static const bool once = [] {
     qputenv("HOME", home.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toLocal8Bit());
-    QDir().mkpath(home.path() + "/.config");
-    return std::make_unique<TwTolvexDesktop>();
+    return QDir().mkpath(home.path() + "/.config");
   }();
-  return *bar;
+  (void)once;
 }
 
-void WriteLayout(int count, bool icons) {
-  tolvex::TtxIniFile& layout = Bar().LayoutFile();
+void WriteLayout(TwTolvexDesktop& bar, int count, bool icons) {
+  tolvex::TtxIniFile& layout = bar.LayoutFile();
   tolvex::TtxIniBatch batch(layout, tolvex::platform::BatchStart::Empty);
   layout.WriteInteger("tolvexBar", "Count", count);
   const QString target =
@@ -44,13 +43,15 @@ void WriteLayout(int count, bool icons) {
 
 void FullRebuild(benchmark::State& state, bool icons) {
   const int count = int(state.range(0));
-  WriteLayout(count, icons);
+  UsePrivateHome();
+  TwTolvexDesktop bar;
+  WriteLayout(bar, count, icons);
   for (auto _ : state) {
-    Bar().BuildElements(0);
+    bar.BuildElements(0);
     QCoreApplication::processEvents();
   }
   state.SetComplexityN(count);
-  state.counters["elements"] = Bar().ElementControls().Count();
+  state.counters["elements"] = bar.ElementControls().Count();
 }
 BENCHMARK_CAPTURE(FullRebuild, WithoutIcons, false)
     ->RangeMultiplier(2)

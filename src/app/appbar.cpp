@@ -75,7 +75,6 @@ void TAppBar::CreateWnd() {
   FAutoHideTimer = new QTimer(this);
   FAutoHideTimer->setInterval(FSlideTime);
   connect(FAutoHideTimer, &QTimer::timeout, this, &TAppBar::AutoHideCheck);
-  FAutoHideTimer->start();
   const TRect window = WindowRect();
   FFloatRect.left = window.left;
   FFloatRect.top = window.top;

@@ -207,7 +207,8 @@ class TAppBar : public QWidget {
   void MinMaxTrackingSize(int& minWidth, int& minHeight, int& maxWidth, int& maxHeight) const;
   // Refines the default hit-test code `h` of a screen point.
   int HitTest(TPoint screenPoint, int h) const;
-  // The auto-hide check, run on each tick of AutoHideTimer.
+  // The auto-hide check, run on each tick of AutoHideTimer, which runs only
+  // while the bar is docked with auto-hide and slid in.
   void AutoHideCheck();
   // The mouse moved over the bar's own surface (the frame on desktops that
   // give it one).
@@ -239,6 +240,10 @@ class TAppBar : public QWidget {
   // The frame around the client area (none while docked on X11).
   QMargins FrameMargins() const;
   void UpdateSliver();
+  // Docked with auto-hide and slid in: the one state the auto-hide check
+  // can act in, and the only one its timer runs in.
+  bool ShownAutoHidden() const;
+  void UpdateAutoHideTimer();
   // A drag the bar runs itself, since the window manager moves no docked
   // bar; a floating bar moved by the window manager is followed by a poll.
   void DragTo(TPoint cursor);

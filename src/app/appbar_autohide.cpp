@@ -49,10 +49,28 @@ void TAppBar::ShowAutoHidden(bool show) {
     SlideTo(rect);
   }
   UpdateSliver();
+  UpdateAutoHideTimer();
+}
+
+bool TAppBar::ShownAutoHidden() const {
+  return FAutoHide && FAutoHideShown && CurrentEdge() <= abeBottom;
+}
+
+void TAppBar::UpdateAutoHideTimer() {
+  // An idle bar must not wake up: only a slid-in auto-hidden bar has
+  // anything to check, and the sliver brings a hidden one back.
+  if (FAutoHideTimer == nullptr || ShownAutoHidden() == FAutoHideTimer->isActive()) return;
+  if (ShownAutoHidden()) {
+    FAutoHideTimer->start();
+  } else {
+    FAutoHideTimer->stop();
+  }
 }
 
 void TAppBar::AutoHideCheck() {
-  if (isActiveWindow()) return;
+  // The cursor position costs a round trip to the window system; the bar's
+  // own state decides first whether there is anything to do.
+  if (!ShownAutoHidden() || isActiveWindow()) return;
   const TPoint cursor = Desktop().CursorPos();
   const int dx = 2 * Desktop().Metric(SystemMetric::DoubleClickWidth);
   const int dy = 2 * Desktop().Metric(SystemMetric::DoubleClickHeight);

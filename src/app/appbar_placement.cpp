@@ -144,6 +144,7 @@ void TAppBar::PlaceAtEdge(TAppBarEdge value) {
     AutoHideRect(FAutoHideShown, r);
     SlideTo(r);
   }
+  UpdateAutoHideTimer();
   const platform::WindowId window = Handle();
   if (!FAlwaysOnTop) {
     DesktopToolbar().SetZOrder(window, ToolbarZOrder::NotTopMost);

@@ -3,8 +3,8 @@
 
 #include <QFileInfo>
 
+#include "app/icon_cache.h"
 #include "platform/shell.h"
-#include "shared/shell_icon.h"
 
 namespace tolvex {
 namespace {
@@ -43,14 +43,15 @@ void TTolvexButton::LoadIcon() {
   if (Size_ == ls16) {
     // A small icon is drawn at half the picture's size, so it is taken at
     // twice the small size for a sharp result.
-    const QPixmap icon = ShellIcon(IconFile_, IconIndex_, platform::kSmallIconSize * 2, ratio);
+    const QPixmap icon =
+        LauncherIcons().Icon(IconFile_, IconIndex_, platform::kSmallIconSize * 2, ratio);
     if (icon.isNull()) return;
     SetSmallIcon(true);
     SetPicture(icon);
     resize(width(), kSmallHeight);
     return;
   }
-  const QPixmap icon = ShellIcon(IconFile_, IconIndex_, platform::kLargeIconSize, ratio);
+  const QPixmap icon = LauncherIcons().Icon(IconFile_, IconIndex_, platform::kLargeIconSize, ratio);
   if (icon.isNull()) return;
   SetPicture(icon);
   if (Size_ == ls32) resize(width(), kLargeHeight);

@@ -2,7 +2,11 @@
 // QImage::Format_ARGB32 image, so the conversions copy lines.
 #include "platform/linux/linux_icon_image.h"
 
+#include <QPainter>
 #include <algorithm>
+#include <cmath>
+
+#include "platform/icons/icon_image.h"
 
 namespace tolvex::platform {
 
@@ -25,6 +29,23 @@ IconImage FromQImage(const QImage& image) {
     std::copy(line, line + icon.width, icon.pixels.begin() + std::ptrdiff_t(y) * icon.width);
   }
   return icon;
+}
+
+int IconPixels(int size, double devicePixelRatio) {
+  const double pixels = std::round(size * devicePixelRatio);
+  return pixels >= 1 && pixels <= icons::kMaxImageSize ? int(pixels) : 0;
+}
+
+IconImage FitIcon(const QImage& image, int pixels) {
+  if (image.isNull()) return {};
+  if (image.width() == pixels && image.height() == pixels) return FromQImage(image);
+  const QImage scaled = image.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  QImage square(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+  square.fill(Qt::transparent);
+  QPainter painter(&square);
+  painter.drawImage((pixels - scaled.width()) / 2, (pixels - scaled.height()) / 2, scaled);
+  painter.end();
+  return FromQImage(square);
 }
 
 IconImage DecodePng(std::span<const std::uint8_t> bytes) {

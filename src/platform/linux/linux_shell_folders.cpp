@@ -1,56 +1,19 @@
-// Folders on Linux: the application-data folder is $XDG_CONFIG_HOME, or
-// ~/.config when that is unset, empty or not an absolute path; a missing one
-// is created readable by the user alone, as the XDG base directory rules ask.
-// The user's data folder is $XDG_DATA_HOME, or ~/.local/share.
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <cstdlib>
-
+// Folders of the Linux shell.
 #include "platform/linux/linux_shell.h"
+#include "platform/linux/user_folders.h"
 
 namespace tolvex::platform {
 
-namespace {
-
-// The XDG base folder `variable` names, or `fallback` below the home folder
-// when that is unset, empty or not an absolute path.
-QString BaseFolder(const char* variable, const char* fallback) {
-  const char* value = std::getenv(variable);
-  if (value != nullptr && *value == '/') return QDir::cleanPath(QString::fromLocal8Bit(value));
-  const char* home = std::getenv("HOME");
-  const QString homeDir =
-      (home != nullptr && *home != '\0') ? QString::fromLocal8Bit(home) : QDir::homePath();
-  return QDir::cleanPath(homeDir + "/" + fallback);
-}
-
-void CreatePrivateFolder(const QString& path) {
-  if (QFileInfo(path).isDir()) return;
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  ::mkdir(QFile::encodeName(path).constData(), 0700);
-}
-
-}  // namespace
-
 std::string LinuxShell::AppDataFolder() {
-  const QString folder = BaseFolder("XDG_CONFIG_HOME", ".config");
-  CreatePrivateFolder(folder);
-  return folder.toStdString();
+  return ConfigFolder();
 }
 
 std::string LinuxShell::UserDataFolder() {
-  return BaseFolder("XDG_DATA_HOME", ".local/share").toStdString();
+  return DataFolder();
 }
 
 std::string LinuxShell::ProgramFile() {
-  if (QCoreApplication::instance() != nullptr)
-    return QCoreApplication::applicationFilePath().toStdString();
-  char buffer[4096];
-  const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-  return n > 0 ? std::string(buffer, static_cast<size_t>(n)) : std::string();
+  return RunningProgramFile();
 }
 
 }  // namespace tolvex::platform

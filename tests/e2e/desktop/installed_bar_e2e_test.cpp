@@ -87,7 +87,7 @@ class InstalledBar : public testing::Test {
 
 TEST_F(InstalledBar, InstallsTheProgramItsPlugInHeaderAndDesktopFiles) {
   const QStringList files = Files(Prefix());
-  for (const QString& expected :
+  for (const char* expected :
        {"bin/tolvexbar", "include/tolvex/snapin.h", "share/applications/tolvexbar.desktop",
         "share/tolvexbar/tolvexbar.dat", "share/tolvexbar/autostart/tolvexbar.desktop",
         "share/metainfo/org.tolvex.tolvexbar.metainfo.xml",
@@ -95,7 +95,7 @@ TEST_F(InstalledBar, InstallsTheProgramItsPlugInHeaderAndDesktopFiles) {
         "share/icons/hicolor/16x16/apps/tolvexbar.png",
         "share/icons/hicolor/48x48/apps/tolvexbar.png",
         "share/icons/hicolor/256x256/apps/tolvexbar.png"})
-    EXPECT_TRUE(files.contains(expected)) << expected.toStdString();
+    EXPECT_TRUE(files.contains(QString::fromUtf8(expected))) << expected;
   const QStringList snapins =
       files.filter(QRegularExpression("^lib/.*tolvexbar/snapins/sample\\.tsi$"));
   EXPECT_EQ(snapins.size(), 1) << files.join(' ').toStdString();

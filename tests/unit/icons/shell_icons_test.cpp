@@ -9,7 +9,7 @@
 #include <limits>
 
 #include "icon_fixtures.h"
-#include "platform/shell.h"
+#include "platform/linux/linux_shell.h"
 
 namespace tolvex::platform {
 namespace {
@@ -19,6 +19,9 @@ using icons::testing::FixturePath;
 class ShellIcons : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+
+  // The Linux shell itself: the simulated one shows no desktop icons.
+  IShell& Shell() { return shell_; }
 
   std::string Write(const QString& name, const QByteArray& content) {
     QFile file(dir_.filePath(name));
@@ -51,6 +54,7 @@ class ShellIcons : public ::testing::Test {
     return path.toStdString();
   }
 
+  LinuxShell shell_;
   QTemporaryDir dir_;
 };
 

@@ -105,6 +105,72 @@ TEST_F(AppBarTest, TheTimerRunsTheCheckEverySlideTime) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return !bar.AutoHideShown(); }, 5000));
 }
 
+// The simulated desktop, counting the questions a real one would send to the
+// window system.
+class CountingDesktop : public platform::sim::SimDesktop {
+ public:
+  int calls = 0;
+  TRect ScreenRect() override { return Count(SimDesktop::ScreenRect()); }
+  TRect WorkArea() override { return Count(SimDesktop::WorkArea()); }
+  int Metric(platform::SystemMetric metric) override { return Count(SimDesktop::Metric(metric)); }
+  bool FullWindowDrag() override { return Count(SimDesktop::FullWindowDrag()); }
+  bool IsKeyDown(platform::Key key) override { return Count(SimDesktop::IsKeyDown(key)); }
+  TPoint CursorPos() override { return Count(SimDesktop::CursorPos()); }
+  std::int64_t TickCount() override { return Count(SimDesktop::TickCount()); }
+
+ private:
+  template <typename T>
+  T Count(T value) {
+    ++calls;
+    return value;
+  }
+};
+
+TEST_F(AppBarTest, AnIdleBarAsksTheWindowSystemNothing) {
+  struct Case {
+    const char* name;
+    TAppBarEdge edge;
+    bool autoHide;
+  };
+  const Case cases[] = {{"docked", abeLeft, false},
+                        {"auto-hidden and slid out", abeRight, true},
+                        {"floating", abeFloat, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TAppBar& bar = MakeBar();
+    bar.SetSlideTime(10);
+    bar.SetAutoHide(c.autoHide);
+    bar.PlaceAtEdge(c.edge);
+    bar.ShowAutoHidden(false);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(bar.AutoHideTimer()->isActive());
+    auto desktop = std::make_unique<CountingDesktop>();
+    const CountingDesktop& counting = *desktop;
+    platform::SetDesktop(std::move(desktop));
+    shell_->ClearCalls();
+    QTest::qWait(50);
+    bar.AutoHideCheck();
+    EXPECT_EQ(counting.calls, 0);
+    EXPECT_TRUE(shell_->Calls().empty());
+    bars_.clear();
+  }
+}
+
+TEST_F(AppBarTest, TheTimerRunsOnlyWhileTheAutoHiddenBarIsSlidIn) {
+  TAppBar& bar = MakeBar();
+  bar.SetAutoHide(true);
+  bar.PlaceAtEdge(abeLeft);
+  EXPECT_FALSE(bar.AutoHideTimer()->isActive());
+  bar.NonClientMouseMove();
+  EXPECT_TRUE(bar.AutoHideTimer()->isActive());
+  bar.ShowAutoHidden(false);
+  EXPECT_FALSE(bar.AutoHideTimer()->isActive());
+  bar.NonClientMouseMove();
+  bar.SetAutoHide(false);
+  bar.PlaceAtEdge(abeLeft);
+  EXPECT_FALSE(bar.AutoHideTimer()->isActive());
+}
+
 // Counts the moves of a window.
 class MoveCounter : public QObject {
  public:

@@ -1,0 +1,34 @@
+// TIconCache: the icons the launchers extracted, kept across rebuilds of the
+// bar, so a rebuild extracts only the icons of files that are new or changed.
+// An icon is known by its file, the file's modification time, its index, its
+// size and the screen's device pixel ratio. The images take at most a fixed
+// number of bytes; the least recently used give way first.
+#pragma once
+
+#include <QCache>
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+
+namespace tolvex {
+
+class TIconCache {
+ public:
+  explicit TIconCache(qsizetype maxBytes);
+
+  // Icon `index` of `file` as a pixmap `size` pixels square on a screen with
+  // `devicePixelRatio`, extracted through the shell when not known yet; null
+  // when the file has no such icon.
+  QPixmap Icon(const QString& file, int index, int size, double devicePixelRatio);
+
+  qsizetype Count() const { return images_.count(); }
+
+ private:
+  // Images, not pixmaps: the cache may outlive the application object.
+  QCache<QString, QImage> images_;
+};
+
+// The cache of the launchers of the bar.
+TIconCache& LauncherIcons();
+
+}  // namespace tolvex
