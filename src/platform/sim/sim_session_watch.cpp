@@ -6,7 +6,7 @@
 namespace tolvex::platform::sim {
 
 void SimSessionWatch::Watch(std::function<void()> onEnd, std::function<void()> onDisplayLost) {
-  Log("session", "watch", {onEnd ? "on" : "off"});
+  Log("session_watch", "watch", {onEnd ? "on" : "off"});
   onEnd_ = std::move(onEnd);
   onDisplayLost_ = std::move(onDisplayLost);
 }

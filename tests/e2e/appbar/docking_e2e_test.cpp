@@ -72,7 +72,9 @@ class RealBar {
                      "[tolvexBar]\nCount=2\n"
                      "[Link1]\nType=P\nName=Eins\nTarget=/nonexistent/eins\n"
                      "[Link2]\nType=P\nName=Zwei\nTarget=/nonexistent/zwei\n");
-    folder.WriteFile("tolvexbar.ini", ("[System]\nTaskbar=1\nAlignment=" + alignment).toUtf8());
+    // Beside the program, so that each start reads the alignment written here.
+    folder.WriteFile("tolvexbar.ini",
+                     ("[System]\nUserspecific=0\nTaskbar=1\nAlignment=" + alignment).toUtf8());
     QProcessEnvironment env = folder.Environment(display.Environment());
     env.insert("TOLVEX_SIM_NATIVE", "toolbar,desktop");
     env.insert("ASAN_OPTIONS", "detect_leaks=0");
@@ -88,14 +90,15 @@ class RealBar {
   // The bar's window once it is mapped.
   QString Id() {
     if (id_.isEmpty()) {
-      QTest::qWaitFor(
+      // An empty id tells the caller the bar never appeared.
+      static_cast<void>(QTest::qWaitFor(
           [&] {
             id_ = display_.Run("xdotool", {"search", "--onlyvisible", "--name", "^TolvexBar"})
                       .split('\n', Qt::SkipEmptyParts)
                       .value(0);
             return !id_.isEmpty();
           },
-          15000);
+          15000));
     }
     return id_;
   }
