@@ -153,7 +153,6 @@ class TwTolvexDesktop : public TAppBar, public ISnapInHost {
   std::unique_ptr<TElementControls> ElementControls_;
   int ContentHeight_ = kHeaderHeight + 2;
   QString snapInFolder_;
-  bool destroyed_ = false;
   bool saved_ = false;
   // Where the floating bar was last seen, for a save without the display.
   TRect lastFloatingRect_;
