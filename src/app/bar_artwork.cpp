@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include "controls/image_list.h"
+
 namespace tolvex {
 namespace {
 
@@ -15,13 +17,6 @@ const QColor kGrey(0xa0, 0xb0, 0xc0);
 // The glyph sits on the same header.
 const QColor kGlyphInk(0x20, 0x20, 0x20);
 const QColor kGlyphTitle(0x1c, 0x6c, 0xd0);
-
-QPixmap Blank(int width, int height, double devicePixelRatio) {
-  QPixmap pixmap(QSize(width, height) * devicePixelRatio);
-  pixmap.setDevicePixelRatio(devicePixelRatio);
-  pixmap.fill(Qt::transparent);
-  return pixmap;
-}
 
 // A pin: upright (on) pushed in, lying (off) pulled out.
 void DrawPin(QPainter& p, bool on) {
@@ -53,7 +48,7 @@ void DrawEdge(QPainter& p, bool on, const QColor& colour) {
 }  // namespace
 
 QPixmap MainButtonGlyph(double devicePixelRatio) {
-  QPixmap pixmap = Blank(16, 16, devicePixelRatio);
+  QPixmap pixmap = BlankImage(16, 16, devicePixelRatio);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QPen(kGlyphInk, 1));
@@ -67,7 +62,7 @@ QPixmap MainButtonGlyph(double devicePixelRatio) {
 }
 
 QPixmap SmallButtonImage(TSmallButtonImage image) {
-  QPixmap pixmap = Blank(16, 8, 1.0);
+  QPixmap pixmap = BlankImage(16, 8, 1.0);
   QPainter p(&pixmap);
   switch (image) {
     case sbAlwaysOnTopOn:

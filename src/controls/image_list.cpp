@@ -9,6 +9,13 @@
 
 namespace tolvex {
 
+QPixmap BlankImage(int width, int height, double devicePixelRatio) {
+  QPixmap pixmap(QSize(width, height) * devicePixelRatio);
+  pixmap.setDevicePixelRatio(devicePixelRatio);
+  pixmap.fill(Qt::transparent);
+  return pixmap;
+}
+
 TtxImageList::TtxImageList(QSize imageSize, QObject* owner) : QObject(owner), size_(imageSize) {}
 
 QPixmap TtxImageList::Fitted(const QPixmap& image) const {

@@ -12,6 +12,10 @@ class QPainter;
 
 namespace tolvex {
 
+// A transparent picture of `width` × `height` logical pixels to draw an image
+// of a list on, sharp at `devicePixelRatio`.
+QPixmap BlankImage(int width, int height, double devicePixelRatio = 1.0);
+
 class TtxImageList : public QObject {
   Q_OBJECT
 

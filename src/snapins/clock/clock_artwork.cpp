@@ -5,6 +5,8 @@
 #include <QPainterPath>
 #include <QPolygon>
 
+#include "controls/image_list.h"
+
 namespace tolvex {
 
 namespace {
@@ -18,12 +20,6 @@ const QColor kClockFace(0xfa, 0xfa, 0xff);
 const QColor kGreen(0x20, 0x90, 0x40);
 const QColor kMoon(0xf0, 0xd8, 0x60);
 const QColor kRed(0xc8, 0x30, 0x28);
-
-QPixmap Blank(int width, int height) {
-  QPixmap pixmap(width, height);
-  pixmap.fill(Qt::transparent);
-  return pixmap;
-}
 
 void DrawClockFace(QPainter& p) {
   p.setPen(QPen(kStrip, 1.2));
@@ -73,7 +69,7 @@ void DrawYearCalendar(QPainter& p) {
 }  // namespace
 
 QPixmap CalendarSheetPicture() {
-  QPixmap pixmap = Blank(64, 64);
+  QPixmap pixmap = BlankImage(64, 64);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   // The sheet, with a second one peeking out below it.
@@ -92,7 +88,7 @@ QPixmap CalendarSheetPicture() {
 }
 
 QPixmap MonthArrowPicture(bool next) {
-  QPixmap pixmap = Blank(9, 9);
+  QPixmap pixmap = BlankImage(9, 9);
   QPainter p(&pixmap);
   p.setPen(Qt::NoPen);
   p.setBrush(kInk);
@@ -102,7 +98,7 @@ QPixmap MonthArrowPicture(bool next) {
 }
 
 QPixmap ClockActionImage(TClockImage image) {
-  QPixmap pixmap = Blank(16, 16);
+  QPixmap pixmap = BlankImage(16, 16);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   switch (image) {

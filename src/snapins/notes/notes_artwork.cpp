@@ -20,12 +20,6 @@ const QColor kRed(0xc8, 0x2a, 0x22);
 const QColor kBrown(0x9a, 0x6a, 0x30);
 const QColor kGrey(0x90, 0x90, 0x90);
 
-QPixmap Blank() {
-  QPixmap pixmap(16, 16);
-  pixmap.fill(Qt::transparent);
-  return pixmap;
-}
-
 // A sheet with a folded top-right corner and, if asked, lines of text.
 void Sheet(QPainter& p, const QRectF& r, const QColor& paper, bool lines,
            const QColor& edge = kInk) {
@@ -172,7 +166,7 @@ void DrawPanel(QPainter& p, TNotesPanelImage image) {
 }  // namespace
 
 QPixmap NoteImage(TNoteImage image) {
-  QPixmap pixmap = Blank();
+  QPixmap pixmap = BlankImage(16, 16);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   DrawNote(p, image);
@@ -180,7 +174,7 @@ QPixmap NoteImage(TNoteImage image) {
 }
 
 QPixmap NotesPanelImage(TNotesPanelImage image) {
-  QPixmap pixmap = Blank();
+  QPixmap pixmap = BlankImage(16, 16);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   DrawPanel(p, image);
