@@ -1,6 +1,9 @@
-// Running the real binary on a private X display: waiting for its bar window.
+// Running the real binary on a private X display: waiting for its bar window
+// and reading where it stands.
 #pragma once
 
+#include <QRect>
+#include <QRegularExpression>
 #include <QString>
 #include <QThread>
 
@@ -21,6 +24,17 @@ inline QString WaitForBarWindow(const XvfbSession& display) {
   // The placement settles once the event loop runs.
   QThread::msleep(500);
   return id;
+}
+
+// The client area of window `id` on the screen, as xwininfo reports it.
+inline QRect ClientArea(const XvfbSession& display, const QString& id) {
+  const QString info = display.Run("xwininfo", {"-id", id});
+  const auto value = [&](const QString& key) {
+    const QRegularExpression re(key + ":\\s+(-?\\d+)");
+    return re.match(info).captured(1).toInt();
+  };
+  return {value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"),
+          value("Height")};
 }
 
 }  // namespace tolvex::test

@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "support/bar_on_display.h"
 #include "support/xvfb_session.h"
 
 namespace tolvex {
@@ -104,14 +105,8 @@ class AppBarE2E : public ::testing::Test {
   }
   // x, y, width, height of a window's client area on the screen.
   std::vector<long> Geometry(const QString& id) {
-    const QString info = display_.Run("xwininfo", {"-id", id});
-    std::vector<long> g;
-    for (const char* key :
-         {"Absolute upper-left X:", "Absolute upper-left Y:", "Width:", "Height:"}) {
-      const int at = info.indexOf(key);
-      g.push_back(at < 0 ? -1 : Numbers(info.mid(at + int(strlen(key))).section('\n', 0, 0))[0]);
-    }
-    return g;
+    const QRect area = ClientArea(display_, id);
+    return {area.x(), area.y(), area.width(), area.height()};
   }
   bool WaitFor(const std::function<bool()>& condition) { return QTest::qWaitFor(condition, 8000); }
   void Drag(std::initializer_list<std::pair<int, int>> path) {

@@ -91,15 +91,6 @@ class BarE2e : public testing::Test {
   QString Property(const QString& id, const QString& name) const {
     return display_.Run("xprop", {"-id", id, name});
   }
-  // Width and height of the window's client area.
-  QSize ClientSize(const QString& id) const {
-    const QString info = display_.Run("xwininfo", {"-id", id});
-    const auto value = [&](const QString& key) {
-      const QRegularExpression re(key + ":\\s+(-?\\d+)");
-      return re.match(info).captured(1).toInt();
-    };
-    return {value("Width"), value("Height")};
-  }
   QString CallLog() const { return work_.path() + "/calls.log"; }
   QString Recording() const { return work_.path() + "/recording.txt"; }
   QStringList Calls() const {
@@ -126,7 +117,7 @@ TEST_F(BarE2e, DockedItReservesA104PixelStripAtTheLeftEdge) {
   ASSERT_GE(strut.size(), 4u);
   EXPECT_EQ(strut[0], 104);
   EXPECT_EQ(strut[1], 0);
-  EXPECT_EQ(ClientSize(id), QSize(104, 768));
+  EXPECT_EQ(ClientArea(display_, id).size(), QSize(104, 768));
   const std::vector<long> area = Numbers(display_.Run("xprop", {"-root", "_NET_WORKAREA"}));
   ASSERT_GE(area.size(), 4u);
   EXPECT_EQ(area[0], 104);
@@ -159,7 +150,7 @@ TEST_F(BarE2e, FloatingItIsExactlyAsHighAsItsElements) {
   const QString id = WaitForBar();
   ASSERT_FALSE(id.isEmpty());
   // Header 24, line 2, two launchers without icons of 25 each.
-  EXPECT_EQ(ClientSize(id).height(), 76);
+  EXPECT_EQ(ClientArea(display_, id).size().height(), 76);
   // No strip is reserved.
   for (long value : Numbers(Property(id, "_NET_WM_STRUT_PARTIAL"))) EXPECT_EQ(value, 0);
 }

@@ -1,7 +1,8 @@
-// An installation into a temporary prefix, started as a new user would on a
-// private X display: a home without ~/.config, the seed files from the
-// installed data folder, plug-ins from the installed snap-in folder and the
-// user's data folder, and nothing written beside the program.
+// An installation into a temporary prefix, and the Debian package unpacked
+// into a temporary root, each started as a new user would on a private X
+// display: a home without ~/.config, the seed files from the installed data
+// folder, plug-ins from the installed snap-in folder and the user's data
+// folder, and nothing written beside the program.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -14,6 +15,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
+
+#include <map>
+#include <optional>
 
 #include "support/wait_until.h"
 #include "support/xvfb_session.h"
@@ -29,19 +33,61 @@ QStringList Files(const QString& root) {
   return files;
 }
 
-class InstalledBar : public testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    ASSERT_TRUE(prefix_->isValid());
-    QProcess install;
-    install.setProcessChannelMode(QProcess::ForwardedChannels);
-    install.start("cmake", {"--install", TOLVEX_BUILD_DIR, "--prefix", prefix_->path()});
-    ASSERT_TRUE(install.waitForFinished(120000));
-    ASSERT_EQ(install.exitCode(), 0);
-  }
-  static void TearDownTestSuite() { prefix_.reset(); }
+// The standard output of a tool that succeeded; nothing when it failed.
+std::optional<QString> RunTool(const QString& program, const QStringList& arguments) {
+  QProcess tool;
+  tool.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  tool.start(program, arguments);
+  if (!tool.waitForFinished(300000) || tool.exitStatus() != QProcess::NormalExit ||
+      tool.exitCode() != 0)
+    return std::nullopt;
+  return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+}
 
-  void SetUp() override { ASSERT_TRUE(display_.IsRunning()); }
+// The two ways an installed tree comes about: the install rules into a
+// prefix, or the package that CPack makes of the same rules, unpacked.
+enum class Installation { Rules, Package };
+
+void PrintTo(Installation kind, std::ostream* out) {
+  *out << (kind == Installation::Rules ? "the install rules" : "the Debian package");
+}
+
+struct InstalledTree {
+  QTemporaryDir root;
+  QString prefix;
+  QString package;  // the .deb file, for the package
+};
+
+// Builds the tree once per kind for the whole test program; empty prefix on failure.
+const InstalledTree& Install(Installation kind) {
+  static std::map<Installation, std::unique_ptr<InstalledTree>> trees;
+  auto& tree = trees[kind];
+  if (tree) return *tree;
+  tree = std::make_unique<InstalledTree>();
+  const QString root = tree->root.path();
+  if (kind == Installation::Rules) {
+    if (!RunTool("cmake", {"--install", TOLVEX_BUILD_DIR, "--prefix", root + "/prefix"}))
+      return *tree;
+    tree->prefix = root + "/prefix";
+    return *tree;
+  }
+  if (!RunTool("cpack", {"-G", "DEB", "--config", TOLVEX_BUILD_DIR "/CPackConfig.cmake", "-B",
+                         root + "/out"}))
+    return *tree;
+  const QStringList debs = QDir(root + "/out").entryList({"tolvexbar_*.deb"}, QDir::Files);
+  if (debs.size() != 1) return *tree;
+  tree->package = root + "/out/" + debs[0];
+  if (!RunTool("dpkg-deb", {"-x", tree->package, root + "/root"})) return *tree;
+  tree->prefix = root + "/root/usr";
+  return *tree;
+}
+
+class InstalledBar : public testing::TestWithParam<Installation> {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(display_.IsRunning());
+    ASSERT_FALSE(Prefix().isEmpty()) << "the installation failed";
+  }
   void TearDown() override {
     if (bar_) {
       bar_->terminate();
@@ -49,7 +95,7 @@ class InstalledBar : public testing::Test {
     }
   }
 
-  QString Prefix() const { return prefix_->path(); }
+  QString Prefix() const { return Install(GetParam()).prefix; }
   QString Home() const { return home_.path() + "/user"; }
   QString PerUser() const { return Home() + "/.config/tolvex/"; }
   QString SnapInLog() const { return home_.path() + "/snapins.log"; }
@@ -79,13 +125,12 @@ class InstalledBar : public testing::Test {
     QThread::msleep(500);
   }
 
-  static inline std::unique_ptr<QTemporaryDir> prefix_ = std::make_unique<QTemporaryDir>();
   XvfbSession display_;
   QTemporaryDir home_;
   std::unique_ptr<QProcess> bar_;
 };
 
-TEST_F(InstalledBar, InstallsTheProgramItsPlugInHeaderAndDesktopFiles) {
+TEST_P(InstalledBar, InstallsTheProgramItsPlugInHeaderAndDesktopFiles) {
   const QStringList files = Files(Prefix());
   for (const char* expected :
        {"bin/tolvexbar", "include/tolvex/snapin.h", "share/applications/tolvexbar.desktop",
@@ -107,7 +152,7 @@ TEST_F(InstalledBar, InstallsTheProgramItsPlugInHeaderAndDesktopFiles) {
     EXPECT_TRUE(text.contains(key)) << key;
 }
 
-TEST_F(InstalledBar,
+TEST_P(InstalledBar,
        AFirstStartWithoutConfigFolderSeedsFromTheDataFolderAndWritesNothingBesideTheProgram) {
   QDir().mkpath(Home());
   const QStringList before = Files(Prefix());
@@ -125,7 +170,7 @@ TEST_F(InstalledBar,
   EXPECT_EQ(Files(Prefix()), before);
 }
 
-TEST_F(InstalledBar, PlugInsComeFromTheInstalledFolderAndTheUsersDataFolder) {
+TEST_P(InstalledBar, PlugInsComeFromTheInstalledFolderAndTheUsersDataFolder) {
   // The user's own copy under another name, beside the installed one.
   const QString userSnapIns = Home() + "/.local/share/tolvex/snapins/";
   QDir().mkpath(userSnapIns);
@@ -146,6 +191,21 @@ TEST_F(InstalledBar, PlugInsComeFromTheInstalledFolderAndTheUsersDataFolder) {
     return log.open(QIODevice::ReadOnly) && log.readAll().count("sample init") == 2;
   }));
 }
+
+TEST_P(InstalledBar, ThePackageNamesTheLibrariesAndOpenerItNeeds) {
+  if (GetParam() != Installation::Package) GTEST_SKIP() << "only the package has control data";
+  const QString depends =
+      RunTool("dpkg-deb", {"-f", Install(GetParam()).package, "Depends"}).value_or(QString());
+  for (const char* needed : {"libqt6widgets6", "xdg-utils"})
+    EXPECT_TRUE(depends.contains(QString::fromUtf8(needed))) << depends.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Installations, InstalledBar,
+                         testing::Values(Installation::Rules, Installation::Package),
+                         [](const testing::TestParamInfo<Installation>& info) {
+                           return info.param == Installation::Rules ? "InstallRules"
+                                                                    : "DebianPackage";
+                         });
 
 }  // namespace
 }  // namespace tolvex::test

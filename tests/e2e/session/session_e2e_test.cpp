@@ -10,11 +10,11 @@
 #include <QFile>
 #include <QPoint>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <memory>
 
+#include "support/bar_on_display.h"
 #include "support/private_mounts.h"
 #include "support/program_folder.h"
 #include "support/wait_until.h"
@@ -67,14 +67,7 @@ class SessionE2e : public testing::Test {
     return id;
   }
   // The screen position of the window's client area.
-  QPoint Position(const QString& id) const {
-    const QString info = display_->Run("xwininfo", {"-id", id});
-    const auto value = [&](const QString& key) {
-      const QRegularExpression re(key + ":\\s+(-?\\d+)");
-      return re.match(info).captured(1).toInt();
-    };
-    return {value("Absolute upper-left X"), value("Absolute upper-left Y")};
-  }
+  QPoint Position(const QString& id) const { return ClientArea(*display_, id).topLeft(); }
   // Moves the floating bar as the window manager would and waits for it.
   QPoint Move(const QString& id, QPoint to) const {
     const QPoint from = Position(id);
