@@ -3,6 +3,9 @@
 
 #include <QPainter>
 #include <QPolygon>
+#include <QTransform>
+
+#include "app/appbar.h"
 
 #include "controls/image_list.h"
 
@@ -14,6 +17,8 @@ namespace {
 const QColor kInk(0xf0, 0xf0, 0xf0);
 const QColor kActive(0xff, 0xd0, 0x40);
 const QColor kGrey(0xa0, 0xb0, 0xc0);
+// Around every state image, so that the light ink shows on a light face too.
+const QColor kOutline(0x20, 0x30, 0x48);
 // The glyph sits on the same header.
 const QColor kGlyphInk(0x20, 0x20, 0x20);
 const QColor kGlyphTitle(0x1c, 0x6c, 0xd0);
@@ -61,7 +66,9 @@ QPixmap MainButtonGlyph(double devicePixelRatio) {
   return pixmap;
 }
 
-QPixmap SmallButtonImage(TSmallButtonImage image) {
+namespace {
+
+QPixmap StateShape(TSmallButtonImage image) {
   QPixmap pixmap = BlankImage(16, 8, 1.0);
   QPainter p(&pixmap);
   switch (image) {
@@ -76,8 +83,50 @@ QPixmap SmallButtonImage(TSmallButtonImage image) {
     case sbAutoHideNotAvailable:
       DrawEdge(p, false, kGrey);
       break;
+    case sbAutoHideOnRight:
+    case sbAutoHideOffRight:
+      p.end();
+      return StateShape(image == sbAutoHideOnRight ? sbAutoHideOn : sbAutoHideOff)
+          .transformed(QTransform::fromScale(-1, 1));
   }
   return pixmap;
+}
+
+// `shape` over its own silhouette in the outline colour, moved by one pixel
+// in each of the eight directions.
+QPixmap Outlined(const QPixmap& shape) {
+  QPixmap silhouette = shape;
+  {
+    QPainter p(&silhouette);
+    p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    p.fillRect(silhouette.rect(), kOutline);
+  }
+  QPixmap pixmap = BlankImage(shape.width(), shape.height(), 1.0);
+  QPainter p(&pixmap);
+  for (int dx = -1; dx <= 1; ++dx) {
+    for (int dy = -1; dy <= 1; ++dy) {
+      if (dx != 0 || dy != 0) p.drawPixmap(dx, dy, silhouette);
+    }
+  }
+  p.drawPixmap(0, 0, shape);
+  return pixmap;
+}
+
+}  // namespace
+
+QPixmap SmallButtonImage(TSmallButtonImage image) {
+  return Outlined(StateShape(image));
+}
+
+TSmallButtonImage AutoHideImage(TAppBarEdge edge, bool on) {
+  switch (edge) {
+    case abeFloat:
+      return sbAutoHideNotAvailable;
+    case abeRight:
+      return on ? sbAutoHideOnRight : sbAutoHideOffRight;
+    default:
+      return on ? sbAutoHideOn : sbAutoHideOff;
+  }
 }
 
 }  // namespace tolvex

@@ -46,6 +46,9 @@ TwTolvexDesktop::TwTolvexDesktop() {
   IsFirstInstance();
   setObjectName(QStringLiteral("TwTolvexDesktop"));
   setWindowTitle(QStringLiteral("TolvexBar"));
+  // The user reaches for the bar while another program's window is active:
+  // its hints show all the same.
+  setAttribute(Qt::WA_AlwaysShowToolTips);
   SetMainWindow(this);
   files_ = PrepareConfiguration();
   ElementControls_ = std::make_unique<TElementControls>(*this);
@@ -102,7 +105,7 @@ void TwTolvexDesktop::CreateComponents() {
   bvTopLine_->setGeometry(0, kHeaderHeight, kBarWidth, 2);
 
   ilSmallButtons_ = new TtxImageList(QSize(16, 8), this);
-  for (int i = sbAlwaysOnTopOn; i <= sbAutoHideNotAvailable; ++i) {
+  for (int i = sbAlwaysOnTopOn; i <= sbAutoHideOffRight; ++i) {
     ilSmallButtons_->Add(SmallButtonImage(TSmallButtonImage(i)));
   }
 
@@ -217,8 +220,7 @@ void TwTolvexDesktop::PlaceFloating(int left, int top) {
 
 void TwTolvexDesktop::SetAutoHideState(bool on) {
   SetAutoHide(on);
-  btAutoHide_->SetImageIndex(IsDocked() ? (on ? sbAutoHideOn : sbAutoHideOff)
-                                        : sbAutoHideNotAvailable);
+  btAutoHide_->SetImageIndex(AutoHideImage(IsDocked() ? Edge() : abeFloat, on));
   acAutoHide_->setChecked(on);
 }
 
@@ -242,12 +244,11 @@ void TwTolvexDesktop::ApplyEdgeStyle(bool duringMove, TAppBarEdge edge) {
   // The components do not exist yet while the base class places the window
   // for the first time.
   if (btAutoHide_ == nullptr) return;
+  btAutoHide_->SetImageIndex(AutoHideImage(edge, AutoHide()));
   if (edge != abeFloat) {
-    btAutoHide_->SetImageIndex(AutoHide() ? sbAutoHideOn : sbAutoHideOff);
     acTaskbar_->setChecked(true);
     miAutoHide_->setEnabled(true);
   } else {
-    btAutoHide_->SetImageIndex(sbAutoHideNotAvailable);
     acTaskbar_->setChecked(false);
     miAutoHide_->setEnabled(false);
     FitFloatingHeight();

@@ -155,6 +155,37 @@ TEST_F(BarE2e, FloatingItIsExactlyAsHighAsItsElements) {
   for (long value : Numbers(Property(id, "_NET_WM_STRUT_PARTIAL"))) EXPECT_EQ(value, 0);
 }
 
+TEST_F(BarE2e, ALaunchersHintShowsWhileAnotherProgramsWindowIsActive) {
+  Layout(kTwoLaunchers);
+  Start();
+  const QString id = WaitForBar();
+  ASSERT_FALSE(id.isEmpty());
+  auto other = std::make_unique<QProcess>();
+  other->setProcessEnvironment(display_.Environment());
+  other->start("xmessage", {"-name", "andere", "-geometry", "300x100+400+300", "Ein Fenster"});
+  ASSERT_TRUE(other->waitForStarted(5000));
+  processes_.push_back(std::move(other));
+  QString otherId;
+  ASSERT_TRUE(WaitUntil([&] {
+    otherId = display_.Run("xdotool", {"search", "--onlyvisible", "--classname", "^andere$"})
+                  .split('\n', Qt::SkipEmptyParts)
+                  .value(0);
+    return !otherId.isEmpty();
+  }));
+  display_.Run("xdotool", {"windowactivate", "--sync", otherId});
+  ASSERT_EQ(display_.Run("xdotool", {"getactivewindow"}).trimmed(), otherId);
+
+  const auto barWindows = [&] {
+    return display_.Run("xdotool", {"search", "--onlyvisible", "--class", "^tolvexbar$"})
+        .split('\n', Qt::SkipEmptyParts)
+        .size();
+  };
+  const qsizetype before = barWindows();
+  // The first launcher lies just below the header.
+  display_.Run("xdotool", {"mousemove", "--window", id, "50", "38"});
+  EXPECT_TRUE(WaitUntil([&] { return barWindows() > before; }, 5000));
+}
+
 TEST_F(BarE2e, ALauncherClickStartsItsTargetWithParametersInItsWorkingFolder) {
   const QString folder = work_.path() + "/Arbeits Ordner";
   ASSERT_TRUE(QDir().mkpath(folder));
