@@ -155,6 +155,25 @@ TEST_F(BarE2e, FloatingItIsExactlyAsHighAsItsElements) {
   for (long value : Numbers(Property(id, "_NET_WM_STRUT_PARTIAL"))) EXPECT_EQ(value, 0);
 }
 
+TEST_F(BarE2e, DraggedOffTheEdgeItFloatsExactlyAsHighAsItsElements) {
+  Layout(kTwoLaunchers);
+  Start();
+  const QString id = WaitForBar();
+  ASSERT_FALSE(id.isEmpty());
+  ASSERT_EQ(ClientArea(display_, id).height(), 768);
+  // From the empty area below the launchers into the middle of the screen.
+  display_.Run("xdotool", {"mousemove", "50", "400", "mousedown", "1"});
+  for (const QPoint& to : {QPoint(60, 390), QPoint(200, 350), QPoint(400, 300)}) {
+    display_.Run("xdotool", {"mousemove", QString::number(to.x()), QString::number(to.y())});
+    QThread::msleep(50);
+  }
+  display_.Run("xdotool", {"mouseup", "1"});
+  EXPECT_TRUE(WaitUntil([&] { return ClientArea(display_, id).height() == 76; }, 5000))
+      << ClientArea(display_, id).height();
+  QThread::msleep(500);
+  EXPECT_EQ(ClientArea(display_, id).height(), 76);
+}
+
 TEST_F(BarE2e, ALaunchersHintShowsWhileAnotherProgramsWindowIsActive) {
   Layout(kTwoLaunchers);
   Start();
