@@ -15,6 +15,7 @@
 #include "app/ini_file.h"
 #include "app/snapin_module.h"
 #include "app/snapin_safe_start.h"
+#include "platform/shell.h"
 
 namespace tolvex {
 namespace {
@@ -46,7 +47,9 @@ void TwTolvexDesktop::fdFileDragDrop(const QStringList& files) {
       SnapInSafeStart().Enable(SnapInLibraryPath(SnapInFolderOf(file.fileName()), file.fileName()));
     } else {
       layout.WriteString(section, "Type", "P");
-      layout.WriteString(section, "Name", file.fileName().toLower());
+      // A desktop entry goes by its own name, any other file by its name.
+      const QString shown = QString::fromStdString(platform::Shell().DisplayName(path.toStdString()));
+      layout.WriteString(section, "Name", shown.isEmpty() ? file.fileName().toLower() : shown);
       layout.WriteString(section, "Description", path);
       layout.WriteString(section, "Target", path);
       layout.WriteString(section, "IconFile", path);

@@ -51,7 +51,10 @@ void TTolvexButton::LoadIcon() {
     resize(width(), kSmallHeight);
     return;
   }
-  const QPixmap icon = LauncherIcons().Icon(IconFile_, IconIndex_, platform::kLargeIconSize, ratio);
+  // Sizes 48 and 64 keep the ordinary row: their icon is drawn as large as
+  // the row holds (its frame and margin take 2 pixels on each side).
+  const int iconSize = Size_ == ls32 ? platform::kLargeIconSize : kDefaultHeight - 4;
+  const QPixmap icon = LauncherIcons().Icon(IconFile_, IconIndex_, iconSize, ratio);
   if (icon.isNull()) return;
   SetPicture(icon);
   if (Size_ == ls32) resize(width(), kLargeHeight);

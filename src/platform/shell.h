@@ -57,6 +57,9 @@ class IShell {
   // The user's folder for installed data such as plug-ins (no trailing "/"),
   // which may not exist; empty where the platform has none.
   virtual std::string UserDataFolder() { return {}; }
+  // The name the desktop shows for `file` where that is not the file's own
+  // name (a desktop entry's localised name); empty otherwise.
+  virtual std::string DisplayName(const std::string& /*file*/) { return {}; }
 };
 
 // The back end chosen at start.

@@ -1,6 +1,10 @@
 // Desktop entry files.
 #include "platform/linux/desktop_entry.h"
 
+#include <array>
+#include <cstdlib>
+#include <fstream>
+
 namespace tolvex::platform {
 
 namespace {
@@ -78,16 +82,60 @@ std::optional<std::vector<std::string>> SplitExec(std::string_view line) {
   return arguments;
 }
 
+// A desktop entry larger than this is not read further.
+constexpr std::streamsize kMaxDesktopEntry = 64 * 1024;
+
+// The locale suffixes of `locale` from the best match to the plain key (""):
+// lang_COUNTRY@MODIFIER, lang_COUNTRY, lang@MODIFIER, lang. The encoding
+// (".UTF-8") plays no part.
+std::array<std::string, 5> LocaleSuffixes(std::string_view locale) {
+  const size_t at = locale.find('@');
+  const std::string_view modifier =
+      at == std::string_view::npos ? std::string_view() : locale.substr(at + 1);
+  std::string_view rest = locale.substr(0, at);
+  rest = rest.substr(0, rest.find('.'));
+  const size_t underscore = rest.find('_');
+  const std::string_view lang = rest.substr(0, underscore);
+  const std::string_view country =
+      underscore == std::string_view::npos ? std::string_view() : rest.substr(underscore + 1);
+  std::array<std::string, 5> suffixes;
+  if (lang.empty() || lang == "C" || lang == "POSIX") return suffixes;
+  const std::string langCountry = country.empty() ? std::string() : std::string(lang) + "_" +
+                                                                        std::string(country);
+  const auto withModifier = [&](const std::string& base) {
+    return base.empty() || modifier.empty() ? std::string() : base + "@" + std::string(modifier);
+  };
+  suffixes[0] = withModifier(langCountry);
+  suffixes[1] = langCountry;
+  suffixes[2] = withModifier(std::string(lang));
+  suffixes[3] = std::string(lang);
+  return suffixes;
+}
+
+// How well the key "Name[suffix]" (or "Name" for an empty suffix) fits:
+// 0 best, 4 the plain key, -1 not at all.
+int NameRank(std::string_view key, const std::array<std::string, 5>& suffixes) {
+  if (key == "Name") return 4;
+  if (key.size() < 7 || key.substr(0, 5) != "Name[" || key.back() != ']') return -1;
+  const std::string_view suffix = key.substr(5, key.size() - 6);
+  for (int rank = 0; rank < 4; ++rank) {
+    if (!suffixes[rank].empty() && suffix == suffixes[rank]) return rank;
+  }
+  return -1;
+}
+
 bool IsFileCode(char code) {
   return code == 'f' || code == 'F' || code == 'u' || code == 'U';
 }
 
 }  // namespace
 
-DesktopEntry ParseDesktopEntry(std::string_view contents) {
+DesktopEntry ParseDesktopEntry(std::string_view contents, std::string_view locale) {
   DesktopEntry entry;
+  const std::array<std::string, 5> suffixes = LocaleSuffixes(locale);
+  int nameRank = 5;
   bool inGroup = false;
-  bool seen[6] = {};
+  bool seen[5] = {};
   while (!contents.empty()) {
     const size_t end = contents.find('\n');
     const std::string_view line = Trim(contents.substr(0, end));
@@ -104,8 +152,11 @@ DesktopEntry ParseDesktopEntry(std::string_view contents) {
     const struct {
       std::string_view key;
       std::string* field;
-    } keys[] = {{"Type", &entry.type}, {"Exec", &entry.exec}, {"Path", &entry.path},
-                {"URL", &entry.url},   {"Icon", &entry.icon}, {"Name", &entry.name}};
+    } keys[] = {{"Type", &entry.type},
+                {"Exec", &entry.exec},
+                {"Path", &entry.path},
+                {"URL", &entry.url},
+                {"Icon", &entry.icon}};
     for (size_t k = 0; k < std::size(keys); ++k) {
       if (key == keys[k].key && !seen[k]) {
         *keys[k].field = Unescape(value);
@@ -113,8 +164,40 @@ DesktopEntry ParseDesktopEntry(std::string_view contents) {
       }
     }
     if (key == "Terminal") entry.terminal = value == "true";
+    const int rank = NameRank(key, suffixes);
+    if (rank >= 0 && rank < nameRank) {
+      entry.name = Unescape(value);
+      nameRank = rank;
+    }
   }
   return entry;
+}
+
+std::optional<DesktopEntry> ReadDesktopEntry(const std::string& path, std::string_view locale) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return std::nullopt;
+  std::string contents(kMaxDesktopEntry, '\0');
+  file.read(contents.data(), kMaxDesktopEntry);
+  if (file.bad()) return std::nullopt;
+  contents.resize(static_cast<size_t>(file.gcount()));
+  return ParseDesktopEntry(contents, locale);
+}
+
+std::string DesktopEntryName(const std::string& file) {
+  static constexpr std::string_view kSuffix = ".desktop";
+  if (file.size() <= kSuffix.size() || file.compare(file.size() - kSuffix.size(), kSuffix.size(),
+                                                    kSuffix) != 0)
+    return {};
+  const auto entry = ReadDesktopEntry(file, MessagesLocale());
+  return entry ? entry->name : std::string();
+}
+
+std::string MessagesLocale() {
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const char* value = std::getenv(name);
+    if (value != nullptr && *value != '\0') return value;
+  }
+  return {};
 }
 
 std::optional<std::vector<std::string>> ExecArguments(const DesktopEntry& entry,

@@ -22,9 +22,24 @@ struct DesktopEntry {
 };
 
 // Reads the group "Desktop Entry" of `contents` (UTF-8). Unknown groups,
-// comments, localised keys and malformed lines are passed over; the first
-// of duplicate keys counts.
-DesktopEntry ParseDesktopEntry(std::string_view contents);
+// comments and malformed lines are passed over; the first of duplicate keys
+// counts. The name is the one localised for `locale` (a POSIX locale such as
+// "de_DE.UTF-8@euro": lang_COUNTRY@MODIFIER, lang_COUNTRY, lang@MODIFIER,
+// lang, then the plain key); other localised keys are passed over.
+DesktopEntry ParseDesktopEntry(std::string_view contents, std::string_view locale = {});
+
+// The desktop entry in the file `path` for `locale`; nullopt when it cannot
+// be read. Only the first 64 KiB count.
+std::optional<DesktopEntry> ReadDesktopEntry(const std::string& path,
+                                             std::string_view locale = {});
+
+// The name in the user's language of the desktop entry `file` (a file
+// named "*.desktop"); empty for any other file or one without a name.
+std::string DesktopEntryName(const std::string& file);
+
+// The locale of the user's messages: LC_ALL, LC_MESSAGES or LANG, the first
+// one set.
+std::string MessagesLocale();
 
 // The program and its arguments from `entry`'s Exec line: %f and %u become
 // the first of `files` (the argument vanishes without one), %F and %U all of

@@ -27,10 +27,10 @@ QString DefaultEntry(const QString& mimeType) {
   const QString id = QString::fromUtf8(query.readAllStandardOutput()).trimmed();
   if (id.isEmpty() || !id.endsWith(".desktop") || id.contains('/')) return {};
   const QString file = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, id);
-  QFile entryFile(file);
-  if (file.isEmpty() || !entryFile.open(QIODevice::ReadOnly)) return {};
-  const DesktopEntry entry = ParseDesktopEntry(entryFile.readAll().toStdString());
-  const auto command = ExecArguments(entry, {}, file.toStdString());
+  if (file.isEmpty()) return {};
+  const auto entry = ReadDesktopEntry(file.toStdString());
+  if (!entry) return {};
+  const auto command = ExecArguments(*entry, {}, file.toStdString());
   if (!command || command->empty()) return {};
   const QString program = QString::fromStdString(command->front());
   const bool installed = program.startsWith('/')

@@ -16,6 +16,7 @@ class LinuxShell : public IShell {
   std::string AppDataFolder() override;
   std::string ProgramFile() override;
   std::string UserDataFolder() override;
+  std::string DisplayName(const std::string& file) override;
 };
 
 }  // namespace tolvex::platform

@@ -1,14 +1,35 @@
-// Icons of files on Linux: programs, libraries and icon files (PE, NE and
-// .ico, recognised by content) through the portable icon parser; every other
-// file or folder shows the icon the desktop shows for it.
+// What Linux shows for a file: icons of programs, libraries and icon files
+// (PE, NE and .ico, recognised by content) through the portable icon parser,
+// image files scaled to the icon size, every other file or folder with the
+// icon the desktop shows for it; desktop entries by their own name.
 #include <QFileInfo>
+#include <QImageReader>
+#include <QMimeDatabase>
 
 #include "platform/icons/icon_loader.h"
+#include "platform/linux/desktop_entry.h"
 #include "platform/linux/linux_icon_image.h"
 #include "platform/linux/linux_shell.h"
 #include "platform/linux/linux_theme_icons.h"
 
 namespace tolvex::platform {
+
+namespace {
+
+// An image file read for an icon `pixels` square: scalable images are drawn
+// at that size, others read whole (FitIcon scales them). Images of absurd
+// size are not read.
+QImage ReadImage(const QString& path, int pixels) {
+  constexpr qint64 kMaxPixels = 4096LL * 4096;
+  QImageReader reader(path);
+  const QSize size = reader.size();
+  if (size.isValid() && qint64(size.width()) * size.height() > kMaxPixels) return {};
+  if (reader.format() == "svg" || reader.format() == "svgz")
+    reader.setScaledSize(size.scaled(pixels, pixels, Qt::KeepAspectRatio));
+  return reader.read();
+}
+
+}  // namespace
 
 int LinuxShell::IconCount(const std::string& file) {
   const QString path = QString::fromStdString(file);
@@ -27,7 +48,15 @@ IconImage LinuxShell::ExtractIcon(const std::string& file, int index, int size,
   if (const auto container = icons::OpenIcons(source))
     return FitIcon(ToQImage(icons::LoadIcon(*container, index, pixels, DecodePng)), pixels);
   if (index != 0) return {};
+  if (QMimeDatabase().mimeTypeForFile(path).name().startsWith(QLatin1String("image/"))) {
+    const QImage image = ReadImage(path, pixels);
+    if (!image.isNull()) return FitIcon(image, pixels);
+  }
   return FitIcon(DesktopIconFor(path).pixmap(QSize(pixels, pixels), 1.0).toImage(), pixels);
+}
+
+std::string LinuxShell::DisplayName(const std::string& file) {
+  return DesktopEntryName(file);
 }
 
 }  // namespace tolvex::platform

@@ -10,12 +10,11 @@
 #include <QStandardPaths>
 #include <QStyle>
 
+#include "platform/linux/desktop_entry.h"
+
 namespace tolvex::platform {
 
 namespace {
-
-// A desktop entry larger than this is not read further.
-constexpr qint64 kMaxDesktopEntry = 64 * 1024;
 
 // Without a desktop session (a bare window manager, no platform theme) Qt
 // knows neither a theme nor where themes live: then icons come from the
@@ -39,24 +38,6 @@ void EnsureTheme() {
     return true;
   }();
   (void)done;
-}
-
-// The value of the Icon key of the "[Desktop Entry]" group of `path`.
-QString DesktopEntryIcon(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  const QByteArray text = file.read(kMaxDesktopEntry);
-  bool inEntry = false;
-  for (const QByteArray& raw : text.split('\n')) {
-    const QByteArray line = raw.trimmed();
-    if (line.startsWith('[')) {
-      inEntry = line == "[Desktop Entry]";
-    } else if (inEntry && line.startsWith("Icon")) {
-      const QByteArray key = line.left(line.indexOf('=')).trimmed();
-      if (key == "Icon") return QString::fromUtf8(line.mid(line.indexOf('=') + 1).trimmed());
-    }
-  }
-  return {};
 }
 
 // An icon named by a desktop entry: a file path or a theme icon name (which
@@ -86,7 +67,10 @@ QIcon DesktopIconFor(const QString& path) {
   QIcon icon;
   // File managers show folders with the theme's folder icon.
   if (info.isDir()) icon = QIcon::fromTheme("folder");
-  if (type.inherits("application/x-desktop")) icon = NamedIcon(DesktopEntryIcon(path));
+  if (type.inherits("application/x-desktop")) {
+    if (const auto entry = ReadDesktopEntry(QFile::encodeName(path).toStdString()))
+      icon = NamedIcon(QString::fromStdString(entry->icon));
+  }
   if (icon.isNull()) icon = QIcon::fromTheme(type.iconName());
   if (icon.isNull()) icon = QIcon::fromTheme(type.genericIconName());
   return icon.isNull() ? GenericIcon(info.isDir()) : icon;

@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include "platform/icons/icon_loader.h"
+#include "platform/linux/desktop_entry.h"
 #include "platform/linux/linux_icon_image.h"
 #include "platform/linux/user_folders.h"
 #include "platform/sim/sim_log.h"
@@ -58,6 +59,11 @@ std::string SimShell::ProgramFile() {
 
 std::string SimShell::UserDataFolder() {
   return DataFolder();
+}
+
+// Reading a desktop entry's name looks up nothing on the desktop.
+std::string SimShell::DisplayName(const std::string& file) {
+  return DesktopEntryName(file);
 }
 
 }  // namespace tolvex::platform::sim

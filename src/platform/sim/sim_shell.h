@@ -19,6 +19,7 @@ class SimShell : public IShell {
   std::string AppDataFolder() override;
   std::string ProgramFile() override;
   std::string UserDataFolder() override;
+  std::string DisplayName(const std::string& file) override;
 };
 
 }  // namespace tolvex::platform::sim

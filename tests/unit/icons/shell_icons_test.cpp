@@ -145,10 +145,47 @@ TEST_F(ShellIcons, ModuleIconsAreTheImagesOfTheirGroups) {
 TEST_F(ShellIcons, OtherFilesShowTheDesktopsIconForTheirType) {
   const IconImage folder = Shell().ExtractIcon(Folder(), 0, 32);
   const IconImage text = Shell().ExtractIcon(Write("a.txt", "text"), 0, 32);
-  const IconImage picture = Shell().ExtractIcon(WritePng("b.png", qRgb(0, 0, 255)), 0, 32);
-  for (const IconImage* image : {&folder, &text, &picture}) ASSERT_FALSE(image->IsNull());
+  // A file named like a picture that is none shows the icon of its type.
+  const IconImage notAPicture = Shell().ExtractIcon(Write("b.png", "text"), 0, 32);
+  for (const IconImage* image : {&folder, &text, &notAPicture}) ASSERT_FALSE(image->IsNull());
   EXPECT_NE(folder.pixels, text.pixels);
-  EXPECT_NE(text.pixels, picture.pixels);
+  EXPECT_NE(notAPicture.pixels, Shell().ExtractIcon(WritePng("c.png", qRgb(0, 0, 255)), 0, 32).pixels);
+}
+
+TEST_F(ShellIcons, PicturesShowThemselvesScaledToTheIconSize) {
+  const std::string wide = [this] {
+    QImage image(40, 20, QImage::Format_ARGB32);
+    image.fill(qRgb(0, 160, 0));
+    const QString path = dir_.filePath("wide.png");
+    EXPECT_TRUE(image.save(path, "PNG"));
+    return path.toStdString();
+  }();
+  const struct {
+    std::string file;
+    int size;
+    QRgb centre;
+  } rows[] = {
+      {WritePng("blue.png", qRgb(0, 0, 255)), 32, qRgb(0, 0, 255)},
+      {WritePng("blue.png", qRgb(0, 0, 255)), 16, qRgb(0, 0, 255)},
+      {Write("yellow.xpm",
+             "/* XPM */\nstatic char *y[] = {\"2 2 1 1\", \"a c #FFFF00\", \"aa\", \"aa\"};\n"),
+       32, qRgb(255, 255, 0)},
+      {Write("red.svg",
+             "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"10\">"
+             "<rect width=\"10\" height=\"10\" fill=\"#ff0000\"/></svg>"),
+       48, qRgb(255, 0, 0)},
+      {wide, 32, qRgb(0, 160, 0)},
+  };
+  for (const auto& row : rows) {
+    const IconImage icon = Shell().ExtractIcon(row.file, 0, row.size);
+    ASSERT_EQ(icon.width, row.size) << row.file;
+    ASSERT_EQ(icon.height, row.size) << row.file;
+    const int middle = row.size / 2;
+    EXPECT_EQ(icon.pixels[size_t(middle * row.size + middle)], row.centre) << row.file;
+  }
+  // The wide picture stands centred on a transparent square.
+  const IconImage icon = Shell().ExtractIcon(wide, 0, 32);
+  EXPECT_EQ(qAlpha(icon.pixels[0]), 0);
 }
 
 TEST_F(ShellIcons, DesktopEntriesShowTheIconTheyName) {

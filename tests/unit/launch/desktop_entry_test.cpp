@@ -2,6 +2,9 @@
 // field codes.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "platform/linux/desktop_entry.h"
 
 namespace tolvex::platform {
@@ -21,6 +24,53 @@ TEST(DesktopEntry, ReadsTheKeysOfItsOwnGroup) {
   EXPECT_TRUE(entry.terminal);
   EXPECT_EQ(entry.path, "/tmp/a\\b");
   EXPECT_EQ(entry.icon, "accessories");
+}
+
+TEST(DesktopEntry, TheNameFollowsTheUsersLocale) {
+  const std::string entry =
+      "[Desktop Entry]\nName=Files\nName[de]=Dateien\nName[de_AT]=Dateien AT\n"
+      "Name[de@euro]=Dateien Euro\nName[sr@latin]=Datoteke\nName[pt_BR]=Arquivos\n"
+      "Comment[de]=nicht der Name\n";
+  const struct {
+    const char* locale;
+    const char* name;
+  } rows[] = {
+      {"", "Files"},
+      {"C", "Files"},
+      {"POSIX", "Files"},
+      {"en_US.UTF-8", "Files"},
+      {"de", "Dateien"},
+      {"de_DE.UTF-8", "Dateien"},
+      {"de_AT.UTF-8", "Dateien AT"},
+      {"de_AT@euro", "Dateien AT"},
+      {"de_DE@euro", "Dateien Euro"},
+      {"sr_RS.UTF-8@latin", "Datoteke"},
+      {"pt", "Files"},
+      {"pt_BR", "Arquivos"},
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(ParseDesktopEntry(entry, row.locale).name, row.name) << row.locale;
+  // The order of the lines does not matter.
+  EXPECT_EQ(ParseDesktopEntry("[Desktop Entry]\nName[de]=Dateien\nName=Files\n", "de_DE").name,
+            "Dateien");
+}
+
+TEST(DesktopEntry, OnlyDesktopEntryFilesHaveADisplayName) {
+  QTemporaryDir dir;
+  const auto write = [&](const QString& name, const QByteArray& text) {
+    QFile file(dir.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    return file.fileName().toStdString();
+  };
+  qputenv("LC_ALL", "de_DE.UTF-8");
+  EXPECT_EQ(DesktopEntryName(write("a.desktop", "[Desktop Entry]\nName=Files\nName[de]=Dateien\n")),
+            "Dateien");
+  EXPECT_EQ(DesktopEntryName(write("b.txt", "[Desktop Entry]\nName=Files\n")), "");
+  EXPECT_EQ(DesktopEntryName(write("c.desktop", "[Desktop Entry]\nExec=x\n")), "");
+  EXPECT_EQ(DesktopEntryName(dir.filePath("missing.desktop").toStdString()), "");
+  EXPECT_EQ(DesktopEntryName(".desktop"), "");
+  qunsetenv("LC_ALL");
 }
 
 TEST(DesktopEntry, GarbageGivesAnEmptyEntry) {

@@ -189,6 +189,20 @@ TEST_F(BarWindow, DroppedFilesAreAppendedAsLaunchersOrSnapIns) {
   EXPECT_EQ(bar_->ElementControls().Count(), 7);
 }
 
+TEST_F(BarWindow, ADroppedDesktopEntryIsNamedInTheUsersLanguage) {
+  Layout({});
+  const QString entry = home_.path() + "/org.example.Files.desktop";
+  QFile file(entry);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("[Desktop Entry]\nType=Application\nName=Files\nName[de]=Dateien\nExec=files\n");
+  file.close();
+  qputenv("LC_ALL", "de_DE.UTF-8");
+  bar_->fdFileDragDrop({entry});
+  qunsetenv("LC_ALL");
+  EXPECT_EQ(Read(1, "Name"), "Dateien");
+  EXPECT_EQ(Read(1, "Target"), entry);
+}
+
 TEST_F(BarWindow, AnAbsurdCountBuildsWhatIsThereAndADropOnItAddsNothing) {
   Layout({"Type=P;Name=a"});
   bar_->LayoutFile().WriteInteger("tolvexBar", "Count", 2147483647);
