@@ -141,6 +141,7 @@ void TwTolvexDesktop::CreateComponents() {
   btAlwaysOnTop_->SetColorFocused(palette().color(QPalette::Button));
   for (TrButton* button : {btMainButton_, btAutoHide_, btAlwaysOnTop_}) {
     button->setPalette(header);
+    button->SetTabStop(true);
   }
   // The state buttons show only their image: they take the action's hint,
   // not its caption. The auto-hide button works also while its menu entry

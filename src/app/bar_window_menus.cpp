@@ -172,11 +172,16 @@ void TwTolvexDesktop::PopupElements(QWidget* on, QPoint screenPos, bool exec) {
 
 void TwTolvexDesktop::contextMenuEvent(QContextMenuEvent* event) {
   // On anything but an element (the header, the empty area) the menu offers
-  // what applies to the bar as a whole.
-  QWidget* child = childAt(event->pos());
+  // what applies to the bar as a whole. The menu key asks for the element
+  // that has the focus, and the menu opens below it.
+  const bool byKey = event->reason() == QContextMenuEvent::Keyboard;
+  QWidget* child = byKey ? focusWidget() : childAt(event->pos());
   while (child != nullptr && child->parentWidget() != this) child = child->parentWidget();
   const bool onElement = child != nullptr && ElementControls_->IndexOf(child) >= 0;
-  PopupElements(onElement ? child : nullptr, event->globalPos());
+  const QPoint at = byKey && onElement ? child->mapToGlobal(QPoint(child->width() / 2,
+                                                                   child->height()))
+                                       : event->globalPos();
+  PopupElements(onElement ? child : nullptr, at);
 }
 
 int TwTolvexDesktop::MenuElementIndex() const {

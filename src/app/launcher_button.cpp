@@ -2,6 +2,7 @@
 #include "app/launcher_button.h"
 
 #include <QFileInfo>
+#include <QKeyEvent>
 
 #include "app/icon_cache.h"
 #include "platform/shell.h"
@@ -17,6 +18,8 @@ constexpr int kLargeHeight = 38;
 
 TTolvexButton::TTolvexButton(QWidget* parent) : TrButton(parent) {
   resize(width(), kDefaultHeight);
+  // Launchers are reached with Tab in the bar's order.
+  SetTabStop(true);
 }
 
 void TTolvexButton::LoadFromSection(const TtxIniFile& file, int number) {
@@ -58,6 +61,16 @@ void TTolvexButton::LoadIcon() {
   if (icon.isNull()) return;
   SetPicture(icon);
   if (Size_ == ls32) resize(width(), kLargeHeight);
+}
+
+void TTolvexButton::keyPressEvent(QKeyEvent* event) {
+  // Enter starts the focused launcher, as Space does.
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+      !event->isAutoRepeat()) {
+    Click();
+    return;
+  }
+  TrButton::keyPressEvent(event);
 }
 
 void TTolvexButton::Click() {

@@ -37,6 +37,9 @@ class TTolvexButton : public TrButton {
   // shell cannot perform is ignored.
   void Click() override;
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void LoadIcon();
 

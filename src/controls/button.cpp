@@ -132,7 +132,18 @@ void TrButton::SetCaption(const QString& caption) {
     shortcutId_ =
         grabShortcut(QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(key.unicode()))));
   }
+  UpdateAccessibleName();
   update();
+}
+
+void TrButton::SetHint(const QString& hint) {
+  setToolTip(hint);
+  UpdateAccessibleName();
+}
+
+void TrButton::UpdateAccessibleName() {
+  const QString caption = ResolveCaptionMarks(caption_).text;
+  setAccessibleName(caption.isEmpty() ? toolTip() : caption);
 }
 
 void TrButton::SetAction(TtxAction* action) {
@@ -319,6 +330,8 @@ void TrButton::keyReleaseEvent(QKeyEvent* event) {
 
 void TrButton::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
+  keyboardFocus_ = event->reason() == Qt::TabFocusReason ||
+                   event->reason() == Qt::BacktabFocusReason;
   if (!isEnabled()) return;
   hot_ = true;
   update();
@@ -326,6 +339,7 @@ void TrButton::focusInEvent(QFocusEvent* event) {
 
 void TrButton::focusOutEvent(QFocusEvent* event) {
   QWidget::focusOutEvent(event);
+  keyboardFocus_ = false;
   Leave();
 }
 

@@ -65,8 +65,9 @@ class TrButton : public QWidget {
   QString Caption() const { return caption_; }
   void SetCaption(const QString& caption);
   // The hint is the button's tool tip, shown only while ShowHint is set.
+  // Screen readers read the caption, or the hint of a button without one.
   QString Hint() const { return toolTip(); }
-  void SetHint(const QString& hint) { setToolTip(hint); }
+  void SetHint(const QString& hint);
   bool ShowHint() const { return showHint_; }
   void SetShowHint(bool show) { showHint_ = show; }
   int HelpContext() const { return helpContext_; }
@@ -75,6 +76,7 @@ class TrButton : public QWidget {
   QMenu* PopupMenu() const { return popupMenu_; }
   void SetPopupMenu(QMenu* menu) { popupMenu_ = menu; }
   // In the tab order; the button takes the focus on a left click either way.
+  // Focus reached by the keyboard shows a dotted frame.
   bool TabStop() const { return focusPolicy() != Qt::NoFocus; }
   void SetTabStop(bool on) { setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus); }
 
@@ -127,6 +129,7 @@ class TrButton : public QWidget {
   // ColorHighLight (3) and ColorShadow (4).
   void SetColorOf(int index, const QColor& color);
   QColor Resolved(const std::optional<QColor>& color) const;
+  void UpdateAccessibleName();
 
   bool IsUnderCursor() const;
   bool IsInside(const QPoint& pos) const;
@@ -156,6 +159,8 @@ class TrButton : public QWidget {
   TButtonState state_ = TButtonState::Up;
   bool hot_ = false;
   bool pressing_ = false;
+  // The focus came by the keyboard (Tab, Backtab): the focus frame shows.
+  bool keyboardFocus_ = false;
   QPixmap buffer_;
 };
 

@@ -86,6 +86,11 @@ void TrButton::PaintFace(QPainter& painter) {
     Frame(painter, rect(), ColorBorder(), ColorBorder());
   }
 
+  if (keyboardFocus_ && hasFocus()) {
+    painter.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(2, 2, -3, -3));
+  }
+
   if (hasPicture) {
     const QSize shown = smallIcon_ ? pictureSize / 2 : pictureSize;
     const int y = h > pictureSize.height() ? (h - ih) / 2 + 2 : 2;

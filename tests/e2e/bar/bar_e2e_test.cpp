@@ -223,6 +223,49 @@ TEST_F(BarE2e, ALauncherClickStartsItsTargetWithParametersInItsWorkingFolder) {
   EXPECT_EQ(lines.mid(1, 2), (QStringList{"arg=eins", "arg=zwei drei"}));
 }
 
+TEST_F(BarE2e, TabReachesTheLaunchersInBarOrderAndEnterStartsTheFocusedOne) {
+  Layout(QString("[tolvexBar]\nCount=2\n[Link1]\nType=P\nName=Eins\nTarget=/nonexistent/eins\n"
+                 "[Link2]\nType=P\nName=Rekorder\nTarget=%1\nParameters=zwei\n")
+             .arg(ARG_RECORDER)
+             .toUtf8());
+  Config("[System]\nTaskbar=0\n");
+  Start("toolbar,desktop,shell");
+  const QString id = WaitForBar();
+  ASSERT_FALSE(id.isEmpty());
+  display_.Run("xdotool", {"windowactivate", "--sync", id});
+  display_.Run("xdotool", {"windowfocus", "--sync", id});
+  // The activated bar focuses its first button, the main button; the two
+  // state buttons follow, then the launchers.
+  for (int i = 0; i < 4; ++i) display_.Run("xdotool", {"key", "Tab"});
+  display_.Run("xdotool", {"key", "Return"});
+  ASSERT_TRUE(WaitUntil([&] { return QFile::exists(Recording()); }, 5000));
+  const QStringList lines =
+      QString::fromUtf8(folder_.ReadFile(Recording())).split('\n', Qt::SkipEmptyParts);
+  EXPECT_EQ(lines.mid(1, 1), QStringList{"arg=zwei"});
+
+  // The menu key opens the element menu of the focused launcher below it.
+  display_.Run("xdotool", {"key", "Menu"});
+  const QRect launcher = ClientArea(display_, id).adjusted(0, 26 + 25, 0, 0);
+  static const QRegularExpression menu("\\s(\\d+)x(\\d+)\\+(-?\\d+)\\+(-?\\d+)\\s");
+  QString listing;
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        listing = display_.Run("xwininfo", {"-root", "-children"});
+        auto it = menu.globalMatch(listing);
+        while (it.hasNext()) {
+          const QRegularExpressionMatch m = it.next();
+          // A popup whose top edge lies at the second launcher's lower half.
+          const int top = m.captured(4).toInt();
+          if (top > launcher.top() + 12 && top <= launcher.top() + 30 &&
+              m.captured(2).toInt() > 40)
+            return true;
+        }
+        return false;
+      },
+      5000))
+      << launcher.top() << listing.toStdString();
+}
+
 TEST_F(BarE2e, ADroppedFileRebuildsTheBarAndThePlugInStartsAfresh) {
   Layout("[tolvexBar]\nCount=1\n[Link1]\nType=S\nSnapIn=sample.tsi\n");
   Start();

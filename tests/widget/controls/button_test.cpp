@@ -220,6 +220,35 @@ TEST_F(ButtonWindow, SpaceKeyPressesAndClicksOnRelease) {
   EXPECT_EQ(clicks.count(), 1);
 }
 
+TEST_F(ButtonWindow, ScreenReadersReadTheCaptionOrElseTheHint) {
+  a_->SetHint("Startet das Programm");
+  EXPECT_EQ(a_->accessibleName(), "Startet das Programm");
+  a_->SetCaption("&Datei && Ordner");
+  EXPECT_EQ(a_->accessibleName(), "Datei & Ordner");
+  a_->SetCaption("");
+  EXPECT_EQ(a_->accessibleName(), "Startet das Programm");
+}
+
+TEST_F(ButtonWindow, OnlyFocusByTheKeyboardShowsTheFocusFrame) {
+  a_->SetTabStop(true);
+  b_->SetTabStop(true);
+  const auto framed = [](TrButton* button) {
+    const QImage face = button->grab().toImage();
+    // The dotted frame lies two pixels inside the button's edge.
+    for (int x = 2; x < face.width() - 2; ++x)
+      if (face.pixelColor(x, 2) != face.pixelColor(x, 10)) return true;
+    return false;
+  };
+  a_->setFocus(Qt::MouseFocusReason);
+  EXPECT_FALSE(framed(a_));
+  b_->setFocus(Qt::TabFocusReason);
+  EXPECT_FALSE(framed(a_));
+  EXPECT_TRUE(framed(b_));
+  a_->setFocus(Qt::BacktabFocusReason);
+  EXPECT_TRUE(framed(a_));
+  EXPECT_FALSE(framed(b_));
+}
+
 TEST_F(ButtonWindow, AcceleratorSetsDownAndClicks) {
   a_->SetCaption("&Ok");
   b_->SetCaption("&Weiter");
