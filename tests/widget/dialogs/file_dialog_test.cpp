@@ -20,8 +20,8 @@ namespace {
 TEST(FileDialog, AnswersGiveThePathOrNothingAndTryTheDefaultExtension) {
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
-  for (const QString& name : {"prog", "tool.exe"}) {
-    QFile file(folder.path() + "/" + name);
+  for (const char* name : {"prog", "tool.exe"}) {
+    QFile file(folder.path() + "/" + QString::fromUtf8(name));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   }
   struct Case {
@@ -59,14 +59,15 @@ QStringList Listed(QFileDialog& dialog, const QString& folder, qsizetype expecte
     listed.sort();
     return listed;
   };
-  QTest::qWaitFor([&] { return names().size() >= expected; }, 5000);
+  if (!QTest::qWaitFor([&] { return names().size() >= expected; }, 5000))
+    ADD_FAILURE() << "the dialog listed fewer than " << expected << " names";
   return names();
 }
 
 TEST(FileDialog, AProgramFilterListsExecutablesAndDesktopEntriesToo) {
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
-  for (const QString& name : {"a.EXE", "run", "notes.txt", "app.desktop"}) {
+  for (const QString name : {"a.EXE", "run", "notes.txt", "app.desktop"}) {
     QFile file(folder.path() + "/" + name);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     if (name == "run") file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
