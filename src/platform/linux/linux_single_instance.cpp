@@ -4,21 +4,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLockFile>
 #include <QRegularExpression>
-#include <QThread>
+#include <cerrno>
 #include <cstdio>
 
 namespace tolvex::platform {
 
 namespace {
 
-constexpr char kRequest[] = "activate\n";
+constexpr char kRequest[] = "activate";
+// A peer that sends more than this without a line end is not waited for.
+constexpr qsizetype kMaxRequest = 64;
 
 // ":0" and ":0.0" are the same display for the bar.
 QString DisplayName() {
@@ -57,7 +56,7 @@ QStringList LockFolders() {
 
 LinuxSingleInstance::LinuxSingleInstance()
     : name_(QString("tolvexbar-%1-%2").arg(::getuid()).arg(DisplayName())) {
-  socketPath_ = LockFolders().first() + "/" + name_ + ".socket";
+  socket_ = {LockFolders().first() + "/" + name_ + ".socket", false};
 }
 
 LinuxSingleInstance::~LinuxSingleInstance() = default;
@@ -74,15 +73,14 @@ bool LinuxSingleInstance::Claim() {
     lock->setStaleLockTime(0);
     const bool locked = lock->tryLock(0);
     if (locked || lock->error() == QLockFile::LockFailedError) {
-      socketPath_ = base + ".socket";
-      abstract_ = false;
+      socket_ = {base + ".socket", false};
       if (!locked) return false;
       lock_ = std::move(lock);
       claimed_ = true;
       // Whoever holds the lock owns the socket name: a socket left by a
       // crashed first instance is removed.
-      QLocalServer::removeServer(socketPath_);
-      Listen(false);
+      RemoveLocalSocketFile(socket_.name);
+      Listen();
       return true;
     }
     // This folder cannot hold a lock (read-only, full): the next one may.
@@ -93,14 +91,13 @@ bool LinuxSingleInstance::Claim() {
 bool LinuxSingleInstance::ClaimAbstract() {
   // Binding a name in the abstract namespace succeeds for one process only
   // and needs no folder; the name is freed when the process ends.
-  socketPath_ = name_;
-  abstract_ = true;
-  QAbstractSocket::SocketError error = QAbstractSocket::UnknownSocketError;
-  if (Listen(true, &error)) {
+  socket_ = {name_, true};
+  const int error = Listen();
+  if (error == 0) {
     claimed_ = true;
     return true;
   }
-  if (error != QAbstractSocket::AddressInUseError) {
+  if (error != EADDRINUSE) {
     // No lock anywhere: a second bar writing the same files is worse than
     // none.
     std::fprintf(stderr,
@@ -112,46 +109,20 @@ bool LinuxSingleInstance::ClaimAbstract() {
   return false;
 }
 
-bool LinuxSingleInstance::Listen(bool abstract, QAbstractSocket::SocketError* error) {
-  server_ = std::make_unique<QLocalServer>();
-  server_->setSocketOptions(abstract ? QLocalServer::AbstractNamespaceOption
-                                     : QLocalServer::UserAccessOption);
-  if (!server_->listen(socketPath_)) {
-    if (error != nullptr) *error = server_->serverError();
-    server_.reset();
-    return false;
-  }
-  QLocalServer* server = server_.get();
-  QObject::connect(server, &QLocalServer::newConnection, server, [this, server] {
-    while (QLocalSocket* socket = server->nextPendingConnection()) {
-      QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-      QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
-        while (socket->canReadLine()) {
-          if (socket->readLine() == kRequest) DeliverActivation();
-        }
-        // A peer that sends anything else is not waited for.
-        if (socket->bytesAvailable() > 64) socket->abort();
-      });
-    }
-  });
-  return true;
+int LinuxSingleInstance::Listen() {
+  server_ = std::make_unique<LocalLineServer>(
+      [this](const QByteArray& line) {
+        if (line == kRequest) DeliverActivation();
+      },
+      kMaxRequest);
+  const int error = server_->Listen(socket_);
+  if (error != 0) server_.reset();
+  return error;
 }
 
 bool LinuxSingleInstance::ActivateFirst() {
   // The first instance may hold the lock but not listen yet: try for a while.
-  QDeadlineTimer deadline(3000);
-  QLocalSocket socket;
-  if (abstract_) socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
-  while (true) {
-    socket.connectToServer(socketPath_);
-    if (socket.waitForConnected(250)) break;
-    if (deadline.hasExpired()) return false;
-    QThread::msleep(50);
-  }
-  socket.write(kRequest);
-  const bool sent = socket.waitForBytesWritten(1000);
-  socket.disconnectFromServer();
-  return sent;
+  return SendToLocalServer(socket_, QByteArray(kRequest) + '\n', 3000);
 }
 
 }  // namespace tolvex::platform

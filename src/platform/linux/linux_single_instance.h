@@ -6,13 +6,12 @@
 // neither can, the socket's name in the abstract namespace is the lock.
 #pragma once
 
-#include <QAbstractSocket>
 #include <QString>
 #include <memory>
 
+#include "platform/linux/local_socket.h"
 #include "platform/single_instance.h"
 
-class QLocalServer;
 class QLockFile;
 
 namespace tolvex::platform {
@@ -25,16 +24,14 @@ class LinuxSingleInstance : public ISingleInstance {
   bool ActivateFirst() override;
 
  private:
-  // Listens on `socketPath_` (a file, or a name in the abstract namespace);
-  // false, with the reason in `error`, when that fails.
-  bool Listen(bool abstract, QAbstractSocket::SocketError* error = nullptr);
+  // Listens on `socket_`; 0, or the errno of the failure.
+  int Listen();
   bool ClaimAbstract();
 
   QString name_;
-  QString socketPath_;
-  bool abstract_ = false;
+  LocalSocketName socket_;
   std::unique_ptr<QLockFile> lock_;
-  std::unique_ptr<QLocalServer> server_;
+  std::unique_ptr<LocalLineServer> server_;
   bool claimed_ = false;
 };
 

@@ -68,6 +68,30 @@ TEST_F(LinuxSingleInstanceTest, SecondStartActivatesTheFirst) {
   EXPECT_TRUE(WaitFor(activated));
 }
 
+TEST_F(LinuxSingleInstanceTest, OnlyTheRequestLineActivatesAndAFloodingPeerIsDropped) {
+  LinuxSingleInstance first;
+  ASSERT_TRUE(first.Claim());
+  int activations = 0;
+  first.SetActivationHandler([&] { ++activations; });
+  const LocalSocketName name{Base() + ".socket", false};
+  // Two requests in one write, and lines that ask for nothing.
+  ASSERT_TRUE(SendToLocalServer(name, "hello\nactivate\nactivate\nactivatex\n", 1000));
+  bool twice = false;
+  QDeadlineTimer deadline(5000);
+  while (!(twice = activations == 2) && !deadline.hasExpired())
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  EXPECT_TRUE(twice) << activations;
+  // A peer that never ends its line is cut off; the next start still gets through.
+  ASSERT_TRUE(SendToLocalServer(name, QByteArray(4096, 'x'), 1000));
+  LinuxSingleInstance second;
+  EXPECT_FALSE(second.Claim());
+  EXPECT_TRUE(second.ActivateFirst());
+  deadline.setRemainingTime(5000);
+  while (activations < 3 && !deadline.hasExpired())
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  EXPECT_EQ(activations, 3);
+}
+
 TEST_F(LinuxSingleInstanceTest, DisplaysAreSeparate) {
   LinuxSingleInstance first;
   ASSERT_TRUE(first.Claim());
