@@ -75,6 +75,11 @@ void TAppBar::CreateWnd() {
   FAutoHideTimer = new QTimer(this);
   FAutoHideTimer->setInterval(FSlideTime);
   connect(FAutoHideTimer, &QTimer::timeout, this, &TAppBar::AutoHideCheck);
+  // About sixty steps a second: more would not reach the screen.
+  FSlideTimer = new QTimer(this);
+  FSlideTimer->setInterval(16);
+  FSlideTimer->setTimerType(Qt::PreciseTimer);
+  connect(FSlideTimer, &QTimer::timeout, this, &TAppBar::SlideStep);
   const TRect window = WindowRect();
   FFloatRect.left = window.left;
   FFloatRect.top = window.top;

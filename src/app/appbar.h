@@ -175,7 +175,11 @@ class TAppBar : public QWidget {
   void DockRect(TAppBarEdge edge, TRect& rect);
   bool AutoHideRect(bool show, TRect& rect) const;
   void ShowAutoHidden(bool show);
+  // Moves the window to `target`: with the slide effect over SlideTime by
+  // steps of the event loop (no faster than the screen shows them), else at
+  // once. A new target takes over from where a running slide stands.
   void SlideTo(const TRect& target);
+  void SlideStep();
   TAppBarEdge AutoHideEdge();
   static bool ModifyStyle(TAppBar* window, TStyleIndex index, unsigned swpFlags, unsigned add,
                           unsigned remove);
@@ -195,6 +199,8 @@ class TAppBar : public QWidget {
   bool FullScreenApp() const { return FFullScreenApp; }
   bool AutoHideShown() const { return FAutoHideShown; }
   QTimer* AutoHideTimer() const { return FAutoHideTimer; }
+  // A slide is under way: the event loop moves the window on.
+  bool Sliding() const { return FSlideTimer != nullptr && FSlideTimer->isActive(); }
 
   // Reactions to the platform's window messages. The shell's callback
   // (message 1124): parameter 1, 2 or 3 with a flag.
@@ -275,6 +281,10 @@ class TAppBar : public QWidget {
   bool FFullScreenApp = false;
   bool FAutoHideShown = false;
   QTimer* FAutoHideTimer = nullptr;
+  QTimer* FSlideTimer = nullptr;
+  TRect FSlideFrom;
+  TRect FSlideTarget;
+  std::int64_t FSlideStart = 0;
 
   unsigned FStyle = wsCaption | wsSysMenu | wsThickFrame | wsMinimizeBox | wsMaximizeBox;
   unsigned FExStyle = wsExAppWindow;

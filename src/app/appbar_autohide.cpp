@@ -87,23 +87,35 @@ void TAppBar::NonClientMouseMove() {
 }
 
 void TAppBar::SlideTo(const TRect& target) {
+  if (FSlideTimer != nullptr) FSlideTimer->stop();
   const TRect c = WindowRect();
   // A hidden window shows no animation, so it is not made to wait for one.
-  if (FSlideEffect && FSlideTime > 0 && Desktop().FullWindowDrag() && target != c && isVisible()) {
-    const std::int64_t time = FSlideTime;
-    const std::int64_t start = Desktop().TickCount();
-    for (std::int64_t now = Desktop().TickCount(); now < start + time;
-         now = Desktop().TickCount()) {
-      const std::int64_t e = now - start;
-      const int left = static_cast<int>(c.left - (c.left - target.left) * e / time);
-      const int top = static_cast<int>(c.top - (c.top - target.top) * e / time);
-      const int width = static_cast<int>(c.Width() - (c.Width() - target.Width()) * e / time);
-      const int height = static_cast<int>(c.Height() - (c.Height() - target.Height()) * e / time);
-      PlaceWindow(TRect{left, top, left + width, top + height});
-      repaint();
-    }
+  if (FSlideTimer != nullptr && FSlideEffect && FSlideTime > 0 && Desktop().FullWindowDrag() &&
+      target != c && isVisible()) {
+    FSlideFrom = c;
+    FSlideTarget = target;
+    FSlideStart = Desktop().TickCount();
+    FSlideTimer->start();
+    return;
   }
   PlaceWindow(target);
+}
+
+void TAppBar::SlideStep() {
+  const std::int64_t time = FSlideTime;
+  const std::int64_t e = Desktop().TickCount() - FSlideStart;
+  if (e >= time || e < 0) {
+    FSlideTimer->stop();
+    PlaceWindow(FSlideTarget);
+    return;
+  }
+  const TRect& c = FSlideFrom;
+  const TRect& target = FSlideTarget;
+  const int left = static_cast<int>(c.left - (c.left - target.left) * e / time);
+  const int top = static_cast<int>(c.top - (c.top - target.top) * e / time);
+  const int width = static_cast<int>(c.Width() - (c.Width() - target.Width()) * e / time);
+  const int height = static_cast<int>(c.Height() - (c.Height() - target.Height()) * e / time);
+  PlaceWindow(TRect{left, top, left + width, top + height});
 }
 
 TAppBarEdge TAppBar::AutoHideEdge() {

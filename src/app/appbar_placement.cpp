@@ -203,6 +203,8 @@ TRect TAppBar::WindowRect() const {
 }
 
 void TAppBar::SetWindowRect(const TRect& rect) {
+  // A rectangle set outright ends a slide under way.
+  if (FSlideTimer != nullptr) FSlideTimer->stop();
   PlaceWindow(rect);
 }
 
