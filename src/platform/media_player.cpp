@@ -12,7 +12,10 @@ namespace {
 ServiceSlot<IMediaPlayer>& Slot() {
   static ServiceSlot<IMediaPlayer> slot(
       "mediaplayer",
-      [] { return std::unique_ptr<IMediaPlayer>(std::make_unique<MprisMediaPlayer>(QDBusConnection::sessionBus())); },
+      [] {
+        return std::unique_ptr<IMediaPlayer>(
+            std::make_unique<MprisMediaPlayer>(QDBusConnection::sessionBus()));
+      },
       [] { return std::unique_ptr<IMediaPlayer>(std::make_unique<sim::SimMediaPlayer>()); });
   return slot;
 }

@@ -3,9 +3,12 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusReply>
 #include <QDBusVariant>
 #include <QFileInfo>
 #include <algorithm>
+
+#include "platform/linux/process_window.h"
 
 namespace tolvex::platform {
 
@@ -20,11 +23,16 @@ constexpr int kCallTimeout = 1000;
 
 QString MethodOf(PlayerCommand command) {
   switch (command) {
-    case PlayerCommand::Previous: return QStringLiteral("Previous");
-    case PlayerCommand::Play: return QStringLiteral("Play");
-    case PlayerCommand::Pause: return QStringLiteral("Pause");
-    case PlayerCommand::Stop: return QStringLiteral("Stop");
-    case PlayerCommand::Next: return QStringLiteral("Next");
+    case PlayerCommand::Previous:
+      return QStringLiteral("Previous");
+    case PlayerCommand::Play:
+      return QStringLiteral("Play");
+    case PlayerCommand::Pause:
+      return QStringLiteral("Pause");
+    case PlayerCommand::Stop:
+      return QStringLiteral("Stop");
+    case PlayerCommand::Next:
+      return QStringLiteral("Next");
   }
   return {};
 }
@@ -56,7 +64,17 @@ void MprisMediaPlayer::SetVolume(int volume) {
 
 void MprisMediaPlayer::Restore() {
   const QString player = FindPlayer();
-  if (!player.isEmpty()) Call(player, kRoot, QStringLiteral("Raise"));
+  if (player.isEmpty()) return;
+  const QDBusReply<QDBusVariant> canRaise =
+      Call(player, kProperties, QStringLiteral("Get"), {kRoot, QStringLiteral("CanRaise")});
+  if (canRaise.isValid() && canRaise.value().variant().toBool()) {
+    Call(player, kRoot, QStringLiteral("Raise"));
+    return;
+  }
+  // A player that cannot raise itself gets its window brought up by the
+  // window manager.
+  const QDBusReply<uint> pid = bus_.interface()->servicePid(player);
+  if (pid.isValid()) ActivateProcessWindow(pid.value());
 }
 
 QString MprisMediaPlayer::FindPlayer() const {
@@ -77,11 +95,11 @@ QString MprisMediaPlayer::FindPlayer() const {
   return players.front();
 }
 
-void MprisMediaPlayer::Call(const QString& player, const QString& interface,
-                            const QString& method, const QVariantList& arguments) {
+QDBusMessage MprisMediaPlayer::Call(const QString& player, const QString& interface,
+                                    const QString& method, const QVariantList& arguments) {
   QDBusMessage call = QDBusMessage::createMethodCall(player, kPath, interface, method);
   call.setArguments(arguments);
-  bus_.call(call, QDBus::Block, kCallTimeout);
+  return bus_.call(call, QDBus::Block, kCallTimeout);
 }
 
 }  // namespace tolvex::platform

@@ -13,18 +13,24 @@ namespace {
 
 const char* CommandName(PlayerCommand command) {
   switch (command) {
-    case PlayerCommand::Previous: return "previous";
-    case PlayerCommand::Play: return "play";
-    case PlayerCommand::Pause: return "pause";
-    case PlayerCommand::Stop: return "stop";
-    case PlayerCommand::Next: return "next";
+    case PlayerCommand::Previous:
+      return "previous";
+    case PlayerCommand::Play:
+      return "play";
+    case PlayerCommand::Pause:
+      return "pause";
+    case PlayerCommand::Stop:
+      return "stop";
+    case PlayerCommand::Next:
+      return "next";
   }
   return "?";
 }
 
 }  // namespace
 
-SimMediaPlayer::SimMediaPlayer() : running(qEnvironmentVariableIntValue("TOLVEX_SIM_MEDIA_PLAYER") == 1) {}
+SimMediaPlayer::SimMediaPlayer()
+    : running(qEnvironmentVariableIntValue("TOLVEX_SIM_MEDIA_PLAYER") == 1) {}
 
 void SimMediaPlayer::PreferProgram(const std::string& program) {
   Log("mediaplayer", "prefer", {program});

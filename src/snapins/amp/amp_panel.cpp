@@ -151,8 +151,8 @@ void TfrAmpControl::acLaunchExecute() {
     // The pattern "*.exe" lists the programs of this system besides the
     // named file, so any player can be chosen.
     program = ExecOpenFileDialog(
-        this, {QStringLiteral("Winamp suchen"), QStringLiteral("Winamp-Programmdatei|winamp.exe;*.exe"),
-               QString(), program});
+        this, {QStringLiteral("Winamp suchen"),
+               QStringLiteral("Winamp-Programmdatei|winamp.exe;*.exe"), QString(), program});
   }
   if (QFileInfo(program).isFile()) {
     player.PreferProgram(program.toStdString());

@@ -96,9 +96,9 @@ class MprisTest : public ::testing::Test {
   }
 
   QVariant Property(const QString& name) {
-    QDBusMessage get = QDBusMessage::createMethodCall(
-        "org.mpris.MediaPlayer2.mpv", "/org/mpris/MediaPlayer2", "org.freedesktop.DBus.Properties",
-        "Get");
+    QDBusMessage get =
+        QDBusMessage::createMethodCall("org.mpris.MediaPlayer2.mpv", "/org/mpris/MediaPlayer2",
+                                       "org.freedesktop.DBus.Properties", "Get");
     get.setArguments({"org.mpris.MediaPlayer2.Player", name});
     const QDBusReply<QDBusVariant> reply = bus.Connection().call(get);
     return reply.isValid() ? reply.value().variant() : QVariant();
@@ -132,6 +132,10 @@ TEST_F(MprisTest, PlayNextAndFullVolumeReachThePlayer) {
   service->SetVolume(51);
   EXPECT_TRUE(WaitUntil([this] { return qAbs(Property("Volume").toDouble() - 0.2) < 0.01; }))
       << Property("Volume").toDouble();
+
+  // Without a window to bring up, restoring changes nothing.
+  service->Restore();
+  EXPECT_EQ(Property("PlaybackStatus").toString(), "Playing");
 
   service->SendCommand(PlayerCommand::Pause);
   EXPECT_TRUE(WaitUntil([this] { return Property("PlaybackStatus").toString() == "Paused"; }));

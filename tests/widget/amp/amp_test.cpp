@@ -18,11 +18,11 @@
 #include "controls/button.h"
 #include "platform/shell.h"
 #include "platform/sim/sim_media_player.h"
-#include "platform/sim/sim_shell.h"
 #include "shared/modal.h"
 #include "snapins/amp/amp_artwork.h"
 #include "snapins/amp/amp_panel.h"
 #include "support/qt_printers.h"
+#include "support/recording_shell.h"
 
 namespace tolvex {
 namespace {
@@ -46,26 +46,13 @@ class AmpHost : public QWidget, public ISnapInHost {
   TElementControls controls{*this};
 };
 
-// A shell that records what it opens.
-class RecordingShell : public platform::sim::SimShell {
- public:
-  bool Open(const std::string& target, const std::string&, const std::string&,
-            int showCommand) override {
-    opened.push_back(target + " " + std::to_string(showCommand));
-    return true;
-  }
-  std::vector<std::string> opened;
-};
-
 class AmpTest : public ::testing::Test {
  protected:
   AmpTest() {
     auto player = std::make_unique<platform::sim::SimMediaPlayer>();
     sim = player.get();
     platform::SetMediaPlayer(std::move(player));
-    auto recording = std::make_unique<RecordingShell>();
-    shell = recording.get();
-    platform::SetShell(std::move(recording));
+    platform::SetShell(std::make_unique<test::TRecordingShell>(opened));
     RegisterAmpPanel();
     host = std::make_unique<AmpHost>(dir.filePath("tolvexbar.ini"));
     program = dir.filePath("player");
@@ -103,7 +90,7 @@ class AmpTest : public ::testing::Test {
   QTemporaryDir dir;
   QString program;
   platform::sim::SimMediaPlayer* sim = nullptr;
-  RecordingShell* shell = nullptr;
+  std::vector<test::TRecordingShell::Call> opened;
   std::unique_ptr<AmpHost> host;
   QStringList dialogTitles;
 };
@@ -196,11 +183,11 @@ TEST_F(AmpTest, CommandsGoToARunningPlayer) {
        {panel.acPrev(), panel.acPlay(), panel.acPause(), panel.acStop(), panel.acNext()})
     action->trigger();
   panel.Button(1)->Click();
-  EXPECT_EQ(sim->Calls(), (std::vector<std::string>{"command previous", "command play",
-                                                     "command pause", "command stop",
-                                                     "command next", "command play"}));
+  EXPECT_EQ(sim->Calls(),
+            (std::vector<std::string>{"command previous", "command play", "command pause",
+                                      "command stop", "command next", "command play"}));
   EXPECT_TRUE(dialogTitles.isEmpty());
-  EXPECT_TRUE(shell->opened.empty());
+  EXPECT_TRUE(opened.empty());
 }
 
 TEST_F(AmpTest, LaunchRestoresARunningPlayerAndStartsNoSecond) {
@@ -209,7 +196,7 @@ TEST_F(AmpTest, LaunchRestoresARunningPlayerAndStartsNoSecond) {
   sim->running = true;
   panel.acLaunch()->trigger();
   EXPECT_EQ(sim->Calls(), std::vector<std::string>{"restore"});
-  EXPECT_TRUE(shell->opened.empty());
+  EXPECT_TRUE(opened.empty());
 }
 
 TEST_F(AmpTest, PlayWithoutPlayerOrPathAsksAndCancelWritesAndSendsNothing) {
@@ -221,7 +208,7 @@ TEST_F(AmpTest, PlayWithoutPlayerOrPathAsksAndCancelWritesAndSendsNothing) {
   TScopedModalAnswer answer(Locate(QString()));
   panel.acPlay()->trigger();
   EXPECT_EQ(dialogTitles, QStringList{"Winamp suchen"});
-  EXPECT_TRUE(shell->opened.empty());
+  EXPECT_TRUE(opened.empty());
   EXPECT_TRUE(sim->Calls().empty());
   EXPECT_EQ(Stored("Winamp"), "<none>");
   QFile file(dir.filePath("tolvexbar.ini"));
@@ -241,11 +228,13 @@ TEST_F(AmpTest, LaunchUsesTheStoredPathOrAsksWhenItIsGone) {
     host->config.WriteString(kSection, "Winamp", c.stored);
     TfrAmpControl& panel = Start();
     dialogTitles.clear();
-    shell->opened.clear();
+    opened.clear();
     TScopedModalAnswer answer(Locate(program));
     panel.acLaunch()->trigger();
     EXPECT_EQ(dialogTitles.size(), c.dialogs);
-    EXPECT_EQ(shell->opened, std::vector<std::string>{program.toStdString() + " 1"});
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].target, program.toStdString());
+    EXPECT_EQ(opened[0].showCommand, platform::ShowNormal);
     EXPECT_EQ(Stored("Winamp"), program);
   }
 }
@@ -255,17 +244,17 @@ TEST_F(AmpTest, LaunchSendsTheVolumeWhenThePlayerIsUpAtOnce) {
   host->config.WriteString(kSection, "Volume", "77");
   TfrAmpControl& panel = Start();
   // A player that came up while being started: the next check finds it.
-  struct UpOnOpen : RecordingShell {
-    platform::sim::SimMediaPlayer* player = nullptr;
-    bool Open(const std::string& target, const std::string& parameters,
-              const std::string& folder, int show) override {
-      player->running = true;
-      return RecordingShell::Open(target, parameters, folder, show);
+  struct UpOnOpen : test::TRecordingShell {
+    UpOnOpen(std::vector<Call>& calls, platform::sim::SimMediaPlayer& player)
+        : TRecordingShell(calls), player_(player) {}
+    bool Open(const std::string& target, const std::string& parameters, const std::string& folder,
+              int show) override {
+      player_.running = true;
+      return TRecordingShell::Open(target, parameters, folder, show);
     }
+    platform::sim::SimMediaPlayer& player_;
   };
-  auto up = std::make_unique<UpOnOpen>();
-  up->player = sim;
-  platform::SetShell(std::move(up));
+  platform::SetShell(std::make_unique<UpOnOpen>(opened, *sim));
   panel.acPlay()->trigger();
   EXPECT_EQ(sim->Calls(), (std::vector<std::string>{"volume 77", "command play"}));
 }
