@@ -11,9 +11,6 @@
 #include <memory>
 
 #include "app/builtin_panels.h"
-#include "app/element_controls.h"
-#include "app/ini_file.h"
-#include "app/ras_component.h"
 #include "controls/action.h"
 #include "controls/button.h"
 #include "platform/shell.h"
@@ -23,6 +20,7 @@
 #include "snapins/amp/amp_panel.h"
 #include "support/qt_printers.h"
 #include "support/recording_shell.h"
+#include "support/snapin_test_host.h"
 
 namespace tolvex {
 namespace {
@@ -30,21 +28,7 @@ namespace {
 constexpr int kAmp = 2;
 const QString kSection = QStringLiteral("tolvexAmp");
 
-class AmpHost : public QWidget, public ISnapInHost {
- public:
-  explicit AmpHost(const QString& configFile) : config(configFile) { resize(104, 300); }
-  ~AmpHost() override { controls.Clear(); }
-
-  QWidget& Bar() override { return *this; }
-  TtxIniFile& ConfigFile() override { return config; }
-  TtxRas32& txRas() override { return ras; }
-  void AddBarSubmenu(QMenu& menu) override { menu.addMenu("&tolvexBar"); }
-  void RestackElements() override {}
-
-  TtxIniFile config;
-  TtxRas32 ras{nullptr};
-  TElementControls controls{*this};
-};
+using AmpHost = test::TSnapInTestHost;
 
 class AmpTest : public ::testing::Test {
  protected:
