@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "platform/linux/linux_session.h"
-#include "private_bus.h"
+#include "support/private_bus.h"
 
 namespace tolvex::platform {
 namespace {

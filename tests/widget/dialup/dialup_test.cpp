@@ -23,6 +23,7 @@
 #include "snapins/dialup/dialup_artwork.h"
 #include "snapins/dialup/dialup_panel.h"
 #include "support/qt_printers.h"
+#include "support/snapin_test_host.h"
 
 namespace tolvex {
 namespace {
@@ -30,23 +31,11 @@ namespace {
 using platform::kStateConnected;
 using platform::kStateDisconnected;
 
-class DialUpHost : public QWidget, public ISnapInHost {
+class DialUpHost : public test::TSnapInTestHost {
  public:
-  explicit DialUpHost(const QString& configFile) : config(configFile) {
-    resize(104, 300);
+  explicit DialUpHost(const QString& configFile) : TSnapInTestHost(configFile) {
     ForwardDialUpNotices(ras);
   }
-  ~DialUpHost() override { controls.Clear(); }
-
-  QWidget& Bar() override { return *this; }
-  TtxIniFile& ConfigFile() override { return config; }
-  TtxRas32& txRas() override { return ras; }
-  void AddBarSubmenu(QMenu& menu) override { menu.addMenu("&tolvexBar"); }
-  void RestackElements() override {}
-
-  TtxIniFile config;
-  TtxRas32 ras{this};
-  TElementControls controls{*this};
 };
 
 // One shown message: its headline and text.

@@ -1,4 +1,4 @@
-// A private D-Bus bus for tests of back ends that talk to system services:
+// A private D-Bus bus for tests of back ends that talk to other services:
 // a dbus-daemon with its own configuration in a temporary folder, and mock
 // services from python3-dbusmock's templates that take it for the system bus.
 // Nothing reaches the machine's real buses.

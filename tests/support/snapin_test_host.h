@@ -1,0 +1,32 @@
+// A stand-in for the bar window for tests of one built-in panel: a widget
+// with its own configuration file, dial-up component and element list that
+// places panels as the bar's build does.
+#pragma once
+
+#include <QMenu>
+#include <QWidget>
+
+#include "app/element_controls.h"
+#include "app/ini_file.h"
+#include "app/ras_component.h"
+#include "app/snapin_host.h"
+
+namespace tolvex::test {
+
+class TSnapInTestHost : public QWidget, public ISnapInHost {
+ public:
+  explicit TSnapInTestHost(const QString& configFile) : config(configFile) { resize(104, 300); }
+  ~TSnapInTestHost() override { controls.Clear(); }
+
+  QWidget& Bar() override { return *this; }
+  TtxIniFile& ConfigFile() override { return config; }
+  TtxRas32& txRas() override { return ras; }
+  void AddBarSubmenu(QMenu& menu) override { menu.addMenu("&tolvexBar"); }
+  void RestackElements() override {}
+
+  TtxIniFile config;
+  TtxRas32 ras{this};
+  TElementControls controls{*this};
+};
+
+}  // namespace tolvex::test
