@@ -4,50 +4,16 @@
 // start.
 #include <gtest/gtest.h>
 
-#include <QProcess>
-#include <memory>
-
-#include "support/bar_on_display.h"
-#include "support/program_folder.h"
+#include "support/panel_bar_e2e.h"
 #include "support/wait_until.h"
-#include "support/xvfb_session.h"
 
 namespace tolvex::test {
 namespace {
 
-// The header with its line.
-constexpr int kHeader = 26;
-
-class ClockBarE2e : public testing::Test {
+class ClockBarE2e : public PanelBarE2e {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(display_.IsRunning());
-    folder_.WriteFile("tolvexbar.dat", "[tolvexBar]\nCount=1\n[Link1]\nType=S\nKind=2\n");
-    folder_.WriteFile("tolvexbar.ini", "[System]\nTaskbar=0\n[TolvexClock]\nLayout=0\n");
-  }
-  void TearDown() override { Stop(); }
-
-  QString Start() {
-    QProcessEnvironment env = folder_.Environment(display_.Environment());
-    env.insert("TOLVEX_SIM_NATIVE", "toolbar,desktop");
-    env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":detect_leaks=0");
-    env.insert("XDG_RUNTIME_DIR", runtime_.path());
-    bar_ = folder_.Start(env);
-    return WaitForBarWindow(display_);
-  }
-  void Stop() {
-    if (!bar_) return;
-    bar_->terminate();
-    if (!bar_->waitForFinished(5000)) bar_->kill();
-    bar_->waitForFinished(1000);
-    bar_.reset();
-  }
+  void SetUp() override { Prepare(2, "[TolvexClock]\nLayout=0\n"); }
   int Height(const QString& id) const { return ClientArea(display_, id).height(); }
-
-  XvfbSession display_;
-  ProgramFolder folder_;
-  QTemporaryDir runtime_;
-  std::unique_ptr<QProcess> bar_;
 };
 
 TEST_F(ClockBarE2e, TheBarFollowsTheLayoutChosenInTheClocksMenuAndKeepsIt) {
