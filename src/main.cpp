@@ -12,6 +12,7 @@
 #include "snapins/dialup/dialup_panel.h"
 #include "snapins/notes/notes_snapin.h"
 #include "snapins/clock/clock_registration.h"
+#include "snapins/pic/pic_registration.h"
 
 int main(int argc, char* argv[]) {
   if (const std::optional<int> exitCode = tolvex::HandleCommandLine(argc, argv)) return *exitCode;
@@ -22,6 +23,7 @@ int main(int argc, char* argv[]) {
   tolvex::RegisterDialUpPanel();
   tolvex::RegisterNotesSnapIn();
   tolvex::RegisterClockPanel();
+  tolvex::RegisterPicPanel();
   try {
     tolvex::TwTolvexDesktop window;
     return app.exec();
