@@ -74,6 +74,8 @@ void TfrPic::ShowPicture(const QString& path) {
   if (viewer_) viewer_->Load(path);
 }
 
+TwBigViewer* TfrPic::Viewer() const { return viewer_; }
+
 void TfrPic::ShowViewer() {
   if (!viewer_) {
     viewer_ = new TwBigViewer(this);

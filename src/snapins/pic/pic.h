@@ -39,7 +39,8 @@ class TfrPic : public TSnapInPanel {
   void LoadPicture();
 
   const QString& PicturePath() const { return path_; }
-  TwBigViewer* Viewer() const { return viewer_; }
+  // The open viewer, or nullptr.
+  TwBigViewer* Viewer() const;
   QMenu& ContextMenu() const { return *menu_; }
 
  protected:
