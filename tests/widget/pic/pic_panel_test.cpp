@@ -111,9 +111,17 @@ TEST(PicPanel, ReadsEveryFormatByItsExtension) {
   // Every picture is 4:3, so the 100-wide panel becomes 75 high.
   const struct {
     const char* name;
-    const char* format;  // written by the image plug-ins; nullptr: kGif4x3
-  } cases[] = {{"a.bmp", "BMP"}, {"a.ico", "ICO"},  {"a.png", "PNG"},
-               {"a.jpg", "JPG"}, {"a.jpeg", "JPG"}, {"a.GIF", nullptr}};
+    const char* format;  // written by the image plug-ins; nullptr: `content`
+    QByteArray content;
+  } cases[] = {{"a.bmp", "BMP", {}},
+               {"a.ico", "ICO", {}},
+               {"a.png", "PNG", {}},
+               {"a.jpg", "JPG", {}},
+               {"a.jpeg", "JPG", {}},
+               {"a.GIF", nullptr, kGif4x3},
+               {"a.svg", nullptr,
+                "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='30'>"
+                "<rect width='40' height='30' fill='blue'/></svg>"}};
   for (const auto& c : cases) {
     PicBar bar;
     if (c.format != nullptr) {
@@ -123,7 +131,7 @@ TEST(PicPanel, ReadsEveryFormatByItsExtension) {
     } else {
       QFile file(bar.Path(c.name));
       ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-      file.write(kGif4x3);
+      file.write(c.content);
     }
     bar.SetImage(bar.Path(c.name));
     EXPECT_EQ(bar.Build().height(), 75) << c.name;
