@@ -98,6 +98,7 @@ void TfrPic::LoadPicture() {
   options.title = QStringLiteral("Bild öffnen");
   options.filter = PictureFileFilter();
   options.fileName = path_;
+  options.preview = LoadPictureFile;
   const QString chosen = ExecOpenFileDialog(this, options);
   if (chosen.isEmpty()) return;
   Host().ConfigFile().WriteString(kSection, kImageKey, chosen);

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,6 +16,7 @@
 #include "app/ini_file.h"
 #include "app/ras_component.h"
 #include "app/snapin_host.h"
+#include "shared/file_dialog.h"
 #include "shared/modal.h"
 #include "snapins/pic/big_viewer.h"
 #include "snapins/pic/pic.h"
@@ -180,6 +183,29 @@ TEST(PicPanel, OpenPictureWritesTheChoiceAtOnceAndCancelWritesNothing) {
   EXPECT_EQ(bar.Image(), bar.Path("tall.png"));
   EXPECT_EQ(pic.height(), 200);
   EXPECT_EQ(bar.below->y(), PicBar::kTop + 200);
+}
+
+TEST(PicPanel, OpenPictureShowsAPreviewWithThePathPreset) {
+  PicBar bar;
+  WritePicture(bar.Path("a.png"), 60, 40, "PNG");
+  bar.SetImage(bar.Path("a.png"));
+  TfrPic& pic = bar.Build();
+  QString title;
+  QStringList preset;
+  QSize preview;
+  TScopedModalAnswer look([&](QDialog& dialog) {
+    auto& files = static_cast<QFileDialog&>(dialog);
+    title = files.windowTitle();
+    preset = files.selectedFiles();
+    const auto* label = files.findChild<QLabel*>(QLatin1String(kFileDialogPreviewName));
+    if (label != nullptr) preview = label->pixmap().size();
+    return AnswerFileDialog(QString())(dialog);
+  });
+  pic.LoadPicture();
+  EXPECT_EQ(title, QStringLiteral("Bild öffnen"));
+  EXPECT_EQ(preset, QStringList{bar.Path("a.png")});
+  EXPECT_EQ(preview, QSize(156, 104));
+  EXPECT_EQ(bar.Image(), bar.Path("a.png"));
 }
 
 TEST(PicPanel, OneViewerAtNaturalSizeFollowsANewPicture) {
