@@ -13,6 +13,7 @@
 #include "snapins/notes/notes_snapin.h"
 #include "snapins/clock/clock_registration.h"
 #include "snapins/amp/amp_panel.h"
+#include "snapins/pic/pic_registration.h"
 
 int main(int argc, char* argv[]) {
   if (const std::optional<int> exitCode = tolvex::HandleCommandLine(argc, argv)) return *exitCode;
@@ -24,6 +25,7 @@ int main(int argc, char* argv[]) {
   tolvex::RegisterNotesSnapIn();
   tolvex::RegisterClockPanel();
   tolvex::RegisterAmpPanel();
+  tolvex::RegisterPicPanel();
   try {
     tolvex::TwTolvexDesktop window;
     return app.exec();

@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QGridLayout>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QSortFilterProxyModel>
 #include <vector>
@@ -92,6 +94,30 @@ class TProgramFilter : public QSortFilterProxyModel {
   qsizetype current_ = 0;
 };
 
+// Puts a preview label right of the dialog's file list that shows `first`
+// and then follows the current file.
+void AddPreview(QFileDialog& dialog, const std::function<QImage(const QString&)>& preview,
+                const QString& first) {
+  constexpr int kSide = 160;
+  auto* label = new QLabel(&dialog);
+  label->setObjectName(QLatin1String(kFileDialogPreviewName));
+  label->setFixedSize(kSide, kSide);
+  label->setAlignment(Qt::AlignCenter);
+  label->setFrameShape(QFrame::StyledPanel);
+  if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+    grid->addWidget(label, 1, grid->columnCount(), 3, 1);
+  }
+  const auto show = [label, preview](const QString& path) {
+    const QImage image = preview(path);
+    label->setPixmap(image.isNull() ? QPixmap()
+                                    : QPixmap::fromImage(image.scaled(kSide - 4, kSide - 4,
+                                                                      Qt::KeepAspectRatio,
+                                                                      Qt::SmoothTransformation)));
+  };
+  show(first);
+  QObject::connect(&dialog, &QFileDialog::currentChanged, label, show);
+}
+
 }  // namespace
 
 QString ExecOpenFileDialog(QWidget* owner, const TFileDialogOptions& options) {
@@ -115,6 +141,8 @@ QString ExecOpenFileDialog(QWidget* owner, const TFileDialogOptions& options) {
                      }
                      proxy->SelectEntry(index);
                    });
+
+  if (options.preview) AddPreview(dialog, options.preview, options.fileName);
 
   if (!options.fileName.isEmpty()) {
     const QFileInfo preset(options.fileName);

@@ -3,7 +3,9 @@
 // chosen path or a cancel.
 #pragma once
 
+#include <QImage>
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -20,7 +22,14 @@ struct TFileDialogOptions {
   QString defaultExtension;
   // The file the dialog opens on (its folder and name).
   QString fileName;
+  // When set, a preview beside the file list shows what it returns for the
+  // current file, starting with `fileName` (nothing for a null image),
+  // scaled down to fit.
+  std::function<QImage(const QString& path)> preview = {};
 };
+
+// The object name of the preview label, for tests.
+inline constexpr char kFileDialogPreviewName[] = "preview";
 
 // Asks for an existing file; its full path, or an empty string when the
 // user cancelled.
