@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QMoveEvent>
 #include <QTest>
+#include <QTimer>
 #include <set>
 
 #include "app/appbar_sliver.h"
@@ -223,6 +224,26 @@ TEST_F(AppBarTest, SlideAnimatesOnlyWithFullWindowDraggingAndTheEffect) {
     EXPECT_EQ(bar.WindowRect(), TRect(-102, 0, 2, 768));
     bars_.clear();
   }
+}
+
+TEST_F(AppBarTest, TheEventLoopRunsWhileTheBarSlides) {
+  // Each reading of the simulated clock moves it on by 20 ms: the 400 ms
+  // slide takes about twenty steps, and a timer posted as it starts fires
+  // while it is still under way.
+  desktop_->SetTickStep(20);
+  TAppBar& bar = MakeBar();
+  bar.SetAutoHide(true);
+  bar.PlaceAtEdge(abeLeft);
+  bar.ShowAutoHidden(true);
+  bar.show();
+  QCoreApplication::processEvents();
+  bool ranDuringSlide = false;
+  QTimer::singleShot(0, &bar, [&] { ranDuringSlide = bar.Sliding(); });
+  bar.ShowAutoHidden(false);
+  EXPECT_TRUE(bar.Sliding());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !bar.Sliding(); }, 5000));
+  EXPECT_TRUE(ranDuringSlide);
+  EXPECT_EQ(bar.WindowRect(), TRect(-102, 0, 2, 768));
 }
 
 }  // namespace
