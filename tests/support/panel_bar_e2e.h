@@ -7,6 +7,7 @@
 
 #include <QProcess>
 #include <QTemporaryDir>
+#include <initializer_list>
 #include <memory>
 
 #include "support/bar_on_display.h"
@@ -22,13 +23,16 @@ class PanelBarE2e : public testing::Test {
  protected:
   void TearDown() override { Stop(); }
 
-  // The layout holds only the panel stored as `kind`; `settings` follow the
-  // configuration's floating bar.
-  void Prepare(int kind, const QByteArray& settings = {}) {
+  // The layout holds only the panels stored as `kinds`, in that order;
+  // `settings` follow the configuration's floating bar.
+  void Prepare(std::initializer_list<int> kinds, const QByteArray& settings = {}) {
     ASSERT_TRUE(display_.IsRunning());
-    folder_.WriteFile("tolvexbar.dat",
-                      "[tolvexBar]\nCount=1\n[Link1]\nType=S\nKind=" + QByteArray::number(kind) +
-                          "\n");
+    QByteArray layout = "[tolvexBar]\nCount=" + QByteArray::number(int(kinds.size())) + "\n";
+    int n = 0;
+    for (const int kind : kinds)
+      layout += "[Link" + QByteArray::number(++n) + "]\nType=S\nKind=" + QByteArray::number(kind) +
+                "\n";
+    folder_.WriteFile("tolvexbar.dat", layout);
     folder_.WriteFile("tolvexbar.ini", "[System]\nTaskbar=0\n" + settings);
   }
   // Starts the bar with `extra` in its environment; its window id, empty

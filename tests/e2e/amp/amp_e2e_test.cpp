@@ -15,7 +15,7 @@ constexpr int kButtonY = kHeader + 1 + 8;
 
 class AmpE2e : public PanelBarE2e {
  protected:
-  void SetUp() override { Prepare(1, "[tolvexAmp]\nVolume=200\n"); }
+  void SetUp() override { Prepare({1}, "[tolvexAmp]\nVolume=200\n"); }
   QString Start() {
     QProcessEnvironment env;
     env.insert("TOLVEX_SIM_MEDIA_PLAYER", "1");

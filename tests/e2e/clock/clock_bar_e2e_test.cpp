@@ -12,7 +12,7 @@ namespace {
 
 class ClockBarE2e : public PanelBarE2e {
  protected:
-  void SetUp() override { Prepare(2, "[TolvexClock]\nLayout=0\n"); }
+  void SetUp() override { Prepare({2}, "[TolvexClock]\nLayout=0\n"); }
   int Height(const QString& id) const { return ClientArea(display_, id).height(); }
 };
 

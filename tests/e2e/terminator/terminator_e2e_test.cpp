@@ -16,7 +16,7 @@ constexpr int kButtonY = kHeader + 1 + 11;
 
 class TerminatorE2e : public PanelBarE2e {
  protected:
-  void SetUp() override { Prepare(4); }
+  void SetUp() override { Prepare({4}); }
   // Starts the bar with the session answers `answers`; its window id.
   QString Start(const QString& answers) {
     QProcessEnvironment env;
