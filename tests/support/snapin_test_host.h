@@ -1,6 +1,7 @@
 // A stand-in for the bar window for tests of one built-in panel: a widget
 // with its own configuration file, dial-up component and element list that
-// places panels as the bar's build does.
+// places panels as the bar's build does, and restacks them from `top`
+// when a panel asks (counted in `restacks`).
 #pragma once
 
 #include <QMenu>
@@ -22,8 +23,13 @@ class TSnapInTestHost : public QWidget, public ISnapInHost {
   TtxIniFile& ConfigFile() override { return config; }
   TtxRas32& txRas() override { return ras; }
   void AddBarSubmenu(QMenu& menu) override { menu.addMenu("&tolvexBar"); }
-  void RestackElements() override {}
+  void RestackElements() override {
+    ++restacks;
+    controls.Restack(top);
+  }
 
+  int top = 0;
+  int restacks = 0;
   TtxIniFile config;
   TtxRas32 ras{this};
   TElementControls controls{*this};

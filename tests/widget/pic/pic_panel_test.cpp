@@ -12,48 +12,41 @@
 #include <QTest>
 
 #include "app/builtin_panels.h"
-#include "app/element_controls.h"
-#include "app/ini_file.h"
-#include "app/ras_component.h"
-#include "app/snapin_host.h"
 #include "shared/file_dialog.h"
 #include "shared/modal.h"
 #include "snapins/pic/big_viewer.h"
 #include "snapins/pic/pic.h"
 #include "snapins/pic/pic_registration.h"
+#include "support/snapin_test_host.h"
 
 namespace tolvex::test {
 namespace {
 
 // A bar of 100 pixels client width with the picture panel and one button
 // below it; counts the restacks.
-class PicBar : public QWidget, public ISnapInHost {
+// The bar's folder, made before the bar that keeps its configuration there.
+struct PicBarFolder {
+  QTemporaryDir dir;
+};
+
+class PicBar : private PicBarFolder, public TSnapInTestHost {
  public:
   static constexpr int kTop = 10;
 
-  PicBar() : file_(dir_.filePath("tolvexbar.ini")) {
+  PicBar() : TSnapInTestHost(dir.filePath("tolvexbar.ini")) {
     resize(100, 600);
+    top = kTop;
     RegisterPicPanel();
-  }
-  ~PicBar() override { controls.Clear(); }
-
-  QWidget& Bar() override { return *this; }
-  TtxIniFile& ConfigFile() override { return file_; }
-  TtxRas32& txRas() override { return ras_; }
-  void AddBarSubmenu(QMenu& menu) override { menu.addMenu("&tolvexBar"); }
-  void RestackElements() override {
-    ++restacks;
-    controls.Restack(kTop);
   }
 
   QString Image() const {
-    return file_.ReadString(QStringLiteral("TolvexPic"), QStringLiteral("Image"),
-                            QStringLiteral("<none>"));
+    return config.ReadString(QStringLiteral("TolvexPic"), QStringLiteral("Image"),
+                             QStringLiteral("<none>"));
   }
   void SetImage(const QString& path) {
-    file_.WriteString(QStringLiteral("TolvexPic"), QStringLiteral("Image"), path);
+    config.WriteString(QStringLiteral("TolvexPic"), QStringLiteral("Image"), path);
   }
-  QString Path(const QString& name) const { return dir_.filePath(name); }
+  QString Path(const QString& name) const { return dir.filePath(name); }
 
   TfrPic& Build() {
     ResetBuiltInPanels();
@@ -65,14 +58,7 @@ class PicBar : public QWidget, public ISnapInHost {
     return *static_cast<TfrPic*>(BuiltInPanel(7));
   }
 
-  TElementControls controls{*this};
   QWidget* below = nullptr;
-  int restacks = 0;
-
- private:
-  QTemporaryDir dir_;
-  TtxIniFile file_;
-  TtxRas32 ras_{nullptr};
 };
 
 // Writes a `width`×`height` picture of `format` to `path`.
