@@ -85,10 +85,10 @@ std::optional<std::vector<std::string>> SplitExec(std::string_view line) {
 // A desktop entry larger than this is not read further.
 constexpr std::streamsize kMaxDesktopEntry = 64 * 1024;
 
-// The locale suffixes of `locale` from the best match to the plain key (""):
-// lang_COUNTRY@MODIFIER, lang_COUNTRY, lang@MODIFIER, lang. The encoding
-// (".UTF-8") plays no part.
-std::array<std::string, 5> LocaleSuffixes(std::string_view locale) {
+// The locale suffixes of `locale` from the best match on: lang_COUNTRY@MODIFIER,
+// lang_COUNTRY, lang@MODIFIER, lang (empty where the locale has no such
+// part). The encoding (".UTF-8") plays no part.
+std::array<std::string, 4> LocaleSuffixes(std::string_view locale) {
   const size_t at = locale.find('@');
   const std::string_view modifier =
       at == std::string_view::npos ? std::string_view() : locale.substr(at + 1);
@@ -98,7 +98,7 @@ std::array<std::string, 5> LocaleSuffixes(std::string_view locale) {
   const std::string_view lang = rest.substr(0, underscore);
   const std::string_view country =
       underscore == std::string_view::npos ? std::string_view() : rest.substr(underscore + 1);
-  std::array<std::string, 5> suffixes;
+  std::array<std::string, 4> suffixes;
   if (lang.empty() || lang == "C" || lang == "POSIX") return suffixes;
   const std::string langCountry = country.empty() ? std::string() : std::string(lang) + "_" +
                                                                         std::string(country);
@@ -114,7 +114,7 @@ std::array<std::string, 5> LocaleSuffixes(std::string_view locale) {
 
 // How well the key "Name[suffix]" (or "Name" for an empty suffix) fits:
 // 0 best, 4 the plain key, -1 not at all.
-int NameRank(std::string_view key, const std::array<std::string, 5>& suffixes) {
+int NameRank(std::string_view key, const std::array<std::string, 4>& suffixes) {
   if (key == "Name") return 4;
   if (key.size() < 7 || key.substr(0, 5) != "Name[" || key.back() != ']') return -1;
   const std::string_view suffix = key.substr(5, key.size() - 6);
@@ -132,7 +132,7 @@ bool IsFileCode(char code) {
 
 DesktopEntry ParseDesktopEntry(std::string_view contents, std::string_view locale) {
   DesktopEntry entry;
-  const std::array<std::string, 5> suffixes = LocaleSuffixes(locale);
+  const std::array<std::string, 4> suffixes = LocaleSuffixes(locale);
   int nameRank = 5;
   bool inGroup = false;
   bool seen[5] = {};

@@ -48,11 +48,12 @@ IconImage LinuxShell::ExtractIcon(const std::string& file, int index, int size,
   if (const auto container = icons::OpenIcons(source))
     return FitIcon(ToQImage(icons::LoadIcon(*container, index, pixels, DecodePng)), pixels);
   if (index != 0) return {};
-  if (QMimeDatabase().mimeTypeForFile(path).name().startsWith(QLatin1String("image/"))) {
+  const QMimeType type = QMimeDatabase().mimeTypeForFile(path);
+  if (type.name().startsWith(QLatin1String("image/"))) {
     const QImage image = ReadImage(path, pixels);
     if (!image.isNull()) return FitIcon(image, pixels);
   }
-  return FitIcon(DesktopIconFor(path).pixmap(QSize(pixels, pixels), 1.0).toImage(), pixels);
+  return FitIcon(DesktopIconFor(path, type).pixmap(QSize(pixels, pixels), 1.0).toImage(), pixels);
 }
 
 std::string LinuxShell::DisplayName(const std::string& file) {

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QMimeDatabase>
 #include <QStandardPaths>
 #include <QStyle>
 
@@ -60,10 +59,9 @@ QIcon GenericIcon(bool folder) {
 
 }  // namespace
 
-QIcon DesktopIconFor(const QString& path) {
+QIcon DesktopIconFor(const QString& path, const QMimeType& type) {
   EnsureTheme();
   const QFileInfo info(path);
-  const QMimeType type = QMimeDatabase().mimeTypeForFile(info);
   QIcon icon;
   // File managers show folders with the theme's folder icon.
   if (info.isDir()) icon = QIcon::fromTheme("folder");

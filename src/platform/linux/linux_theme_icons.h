@@ -4,12 +4,13 @@
 #pragma once
 
 #include <QIcon>
+#include <QMimeType>
 #include <QString>
 
 namespace tolvex::platform {
 
-// The icon for the existing file or folder `path`; never a null icon while a
-// QApplication exists.
-QIcon DesktopIconFor(const QString& path);
+// The icon for the existing file or folder `path` of the MIME type `type`;
+// never a null icon while a QApplication exists.
+QIcon DesktopIconFor(const QString& path, const QMimeType& type);
 
 }  // namespace tolvex::platform

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include "controls/image_list.h"
+
 namespace tolvex {
 
 namespace {
@@ -24,8 +26,7 @@ void DrawTriangle(QPainter& p, int x, int width, bool right) {
 }  // namespace
 
 QPixmap AmpImage(int image) {
-  QPixmap pixmap(16, 16);
-  pixmap.fill(Qt::transparent);
+  QPixmap pixmap = BlankImage(16, 16);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
