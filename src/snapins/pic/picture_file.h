@@ -6,9 +6,9 @@
 
 namespace tolvex {
 
-// The picture in `path`, chosen by its extension among bitmaps, icons and
-// the common image formats; a null image when the file is missing, of
-// another kind or cannot be read.
+// The picture in `path`, chosen by its extension among bitmaps, icons,
+// metafiles (drawn at their natural size) and the common image formats; a
+// null image when the file is missing, of another kind or cannot be read.
 QImage LoadPictureFile(const QString& path);
 
 // The filter of the open-picture dialog.
