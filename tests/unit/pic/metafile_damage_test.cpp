@@ -7,37 +7,10 @@
 
 #include "snapins/pic/metafile/enhanced_metafile.h"
 #include "snapins/pic/metafile/windows_metafile.h"
-#include "support/metafile_writer.h"
+#include "support/metafile_samples.h"
 
 namespace tolvex::test {
 namespace {
-
-// An enhanced metafile using most kinds of record.
-QByteArray RichEnhancedMetafile() {
-  QImage bitmap(3, 2, QImage::Format_RGB32);
-  bitmap.fill(Qt::cyan);
-  TEmfWriter emf(64, 64);
-  emf.SolidBrush(1, 0xFF).Pen(2, 1, 3, 0xFF00).Select(1).Select(2);
-  emf.Rectangle(1, 1, 30, 30).Record(42, {5, 5, 40, 40}).Record(45, {0, 0, 60, 60, 60, 30, 0, 30});
-  emf.Points16(86, {0, 0, 10, 0, 10, 10}).Points16(87, {0, 0, 5, 9, 9, 3});
-  emf.Record(59, {}).Record(27, {1, 1}).Record(54, {50, 50}).Record(60, {}).Record(64, {0, 0, 0, 0});
-  emf.Record(33, {}).Transform(0.5f, 0.2f, -0.2f, 0.5f, 3, 4).Record(30, {0, 0, 40, 40});
-  emf.Font(3, -12, QStringLiteral("DejaVu Sans"), 450).Select(3).Text(4, 30, QStringLiteral("Ab"));
-  emf.Record(34, {-1}).StretchBitmap(10, 10, 20, 20, bitmap);
-  return emf.Finish();
-}
-
-QByteArray RichWindowsMetafile() {
-  QImage bitmap(3, 2, QImage::Format_RGB32);
-  bitmap.fill(Qt::magenta);
-  TWmfWriter wmf(64, 64);
-  wmf.SolidBrush(0xFF).Pen(2, 20, 0xFF00).Select(0).Select(1);
-  wmf.Rectangle(0, 0, 300, 300).Record(0x0817, {300, 0, 300, 600, 600, 600, 0, 0});
-  wmf.Points(0x0325, {0, 0, 100, 600, 600, 0}).Record(0x001E, {});
-  wmf.Record(0x0416, {400, 400, 0, 0}).Font(-100, "DejaVu Sans").Select(2).Text(40, 300, "Ab");
-  wmf.Record(0x0127, {-1}).StretchBitmap(100, 100, 200, 200, bitmap);
-  return wmf.Finish();
-}
 
 TEST(MetafileDamage, BytesThatAreNoMetafileGiveNoPicture) {
   const QByteArray cases[] = {
@@ -45,12 +18,12 @@ TEST(MetafileDamage, BytesThatAreNoMetafileGiveNoPicture) {
       QByteArray("BM"),
       QByteArray(88, '\0'),
       QByteArray(4096, '\xff'),
-      RichWindowsMetafile(),  // a Windows metafile is no enhanced one
+      SampleWindowsMetafile(),  // a Windows metafile is no enhanced one
   };
   for (const QByteArray& bytes : cases) {
     EXPECT_TRUE(RenderEnhancedMetafile(bytes).isNull()) << bytes.size();
   }
-  EXPECT_TRUE(RenderWindowsMetafile(RichEnhancedMetafile()).isNull());
+  EXPECT_TRUE(RenderWindowsMetafile(SampleEnhancedMetafile()).isNull());
   EXPECT_TRUE(RenderWindowsMetafile(QByteArray(40, '\0')).isNull());
 }
 
@@ -88,12 +61,12 @@ TEST(MetafileDamage, RecordsThatClaimMoreThanTheyHoldAreSkipped) {
 }
 
 TEST(MetafileDamage, LyingRecordSizesEndTheDrawing) {
-  const QByteArray good = RichEnhancedMetafile();
+  const QByteArray good = SampleEnhancedMetafile();
   // The first record after the header: its size 0, odd, or beyond the end.
   for (quint32 size : {0u, 6u, 0x7ffffff0u, 0xfffffffcu}) {
     EXPECT_EQ(RenderEnhancedMetafile(With(good, 88 + 4, size)).size(), QSize(64, 64));
   }
-  const QByteArray wmf = RichWindowsMetafile();
+  const QByteArray wmf = SampleWindowsMetafile();
   for (quint32 words : {0u, 1u, 0x7fffffffu, 0xffffffffu}) {
     EXPECT_EQ(RenderWindowsMetafile(With(wmf, 22 + 18, words)).size(), QSize(64, 64));
   }
@@ -116,7 +89,7 @@ TEST(MetafileDamage, HostileSizesAreBoundedOrRefused) {
 
 TEST(MetafileDamage, EveryTruncationAndRandomDamageIsReadSafely) {
   QRandomGenerator random(20261211);
-  for (const QByteArray& good : {RichEnhancedMetafile(), RichWindowsMetafile()}) {
+  for (const QByteArray& good : {SampleEnhancedMetafile(), SampleWindowsMetafile()}) {
     for (qsizetype size = 0; size < good.size(); size += 3) {
       RenderEnhancedMetafile(good.first(size), 128);
       RenderWindowsMetafile(good.first(size), 128);

@@ -17,6 +17,7 @@
 #include "snapins/pic/big_viewer.h"
 #include "snapins/pic/pic.h"
 #include "snapins/pic/pic_registration.h"
+#include "support/metafile_writer.h"
 #include "support/snapin_test_host.h"
 
 namespace tolvex::test {
@@ -110,7 +111,9 @@ TEST(PicPanel, ReadsEveryFormatByItsExtension) {
                {"a.GIF", nullptr, kGif4x3},
                {"a.svg", nullptr,
                 "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='30'>"
-                "<rect width='40' height='30' fill='blue'/></svg>"}};
+                "<rect width='40' height='30' fill='blue'/></svg>"},
+               {"a.emf", nullptr, TEmfWriter(40, 30).Rectangle(0, 0, 40, 30).Finish()},
+               {"a.WMF", nullptr, TWmfWriter(40, 30).Rectangle(0, 0, 400, 300).Finish()}};
   for (const auto& c : cases) {
     PicBar bar;
     if (c.format != nullptr) {
@@ -140,6 +143,8 @@ TEST(PicPanel, AFileThatIsNoPictureKeepsWhatThePanelShows) {
   } cases[] = {{"text.bmp", "no picture"},
                {"empty.png", ""},
                {"truncated.bmp", QByteArray("BM\x36\x00\x00\x00", 6)},
+               {"picture.emf", TWmfWriter(40, 30).Finish()},
+               {"picture.wmf", "\x01\x00\x09\x00"},
                {"picture.txt", "BM"}};
   for (const auto& c : cases) {
     QFile file(bar.Path(c.name));
