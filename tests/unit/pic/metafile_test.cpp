@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QFile>
+#include <cstdlib>
 #include <QImage>
 
 #include "snapins/pic/metafile/enhanced_metafile.h"
@@ -180,6 +182,42 @@ TEST(WindowsMetafile, WithoutPlaceableHeaderTheWindowExtentGivesTheSize) {
   EXPECT_EQ(RenderWindowsMetafile(large.Finish()).size(), QSize(1024, 512));
   // Without any extent there is no size to draw at.
   EXPECT_TRUE(RenderWindowsMetafile(TWmfWriter(0, 0, false).Finish()).isNull());
+}
+
+// Metafiles of tests/fixtures/pic/drawing.svg written by another program:
+// the same drawing must come out of both.
+TEST(MetafileFixtures, ADrawingExportedByAnotherProgramLooksLikeItsSource) {
+  for (const char* name : {"drawing.emf", "drawing.wmf"}) {
+    QFile file(QStringLiteral(TOLVEX_FIXTURE_DIR "/pic/") + QLatin1String(name));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    const QByteArray bytes = file.readAll();
+    const QImage image = QLatin1String(name).endsWith(QLatin1String("emf"))
+                             ? RenderEnhancedMetafile(bytes)
+                             : RenderWindowsMetafile(bytes);
+    ASSERT_NEAR(image.width(), 160, 2) << name;
+    ASSERT_NEAR(image.height(), 120, 2) << name;
+    const struct {
+      QPoint at;
+      QColor colour;
+    } samples[] = {
+        {{40, 30}, Qt::red},      {{10, 30}, Qt::black},  {{120, 35}, Qt::blue},
+        {{45, 100}, Qt::green},   {{134, 70}, Qt::red},   {{146, 70}, Qt::blue},
+        {{134, 82}, Qt::blue},    {{146, 82}, Qt::red},   {{5, 60}, Qt::transparent},
+        {{150, 110}, Qt::transparent},
+    };
+    for (const auto& sample : samples) {
+      // The edges are smoothed: a colour within a few steps is the same.
+      const QColor seen = At(image, sample.at.x(), sample.at.y());
+      const QColor want = sample.colour;
+      EXPECT_TRUE(std::abs(seen.red() - want.red()) < 16 &&
+                  std::abs(seen.green() - want.green()) < 16 &&
+                  std::abs(seen.blue() - want.blue()) < 16 &&
+                  std::abs(seen.alpha() - want.alpha()) < 16)
+          << name << " at " << sample.at.x() << "," << sample.at.y() << ": "
+          << seen.name(QColor::HexArgb).toStdString();
+    }
+    EXPECT_TRUE(HasInk(image, QRect(80, 104, 50, 14))) << name;  // the text
+  }
 }
 
 }  // namespace
