@@ -48,6 +48,7 @@ void FullRebuild(benchmark::State& state, bool icons) {
   WriteLayout(bar, count, icons);
   for (auto _ : state) {
     bar.BuildElements(0);
+    bar.LoadPendingIcons();
     QCoreApplication::processEvents();
   }
   state.SetComplexityN(count);

@@ -12,6 +12,7 @@
 #include <exception>
 
 #include "app/bar_artwork.h"
+#include "app/icon_loader.h"
 #include "app/error_display.h"
 #include "app/dial_up_notices.h"
 #include "app/first_instance.h"
@@ -52,6 +53,8 @@ TwTolvexDesktop::TwTolvexDesktop() {
   SetMainWindow(this);
   files_ = PrepareConfiguration();
   ElementControls_ = std::make_unique<TElementControls>(*this);
+  IconLoader_ = new TIconLoader(*this);
+  connect(IconLoader_, &TIconLoader::HeightsChanged, this, &TwTolvexDesktop::RestackElements);
   CreateComponents();
 
   // No resizing by the user: the bar is always 104 pixels wide.

@@ -29,6 +29,7 @@ class QWidget;
 namespace tolvex {
 
 class TFileDrag;
+class TIconLoader;
 class TrButton;
 class TTxProjectInfo;
 class TtxRas32;
@@ -73,7 +74,10 @@ class TwTolvexDesktop : public TAppBar, public ISnapInHost {
   void SetDragAndDrop(bool on);
 
   // Rebuilds from element number `start` (1-based; 0 or less: everything).
+  // Launcher icons not extracted before follow once the bar has painted.
   void BuildElements(int start);
+  // Extracts the launcher icons that are still to come, now.
+  void LoadPendingIcons();
   void FitElementWidths();
 
   void ApplyEdgeStyle(bool duringMove, TAppBarEdge edge) override;
@@ -151,6 +155,7 @@ class TwTolvexDesktop : public TAppBar, public ISnapInHost {
 
   TConfigFiles files_;
   std::unique_ptr<TElementControls> ElementControls_;
+  TIconLoader* IconLoader_ = nullptr;
   int ContentHeight_ = kHeaderHeight + 2;
   QString snapInFolder_;
   bool saved_ = false;

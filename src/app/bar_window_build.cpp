@@ -9,6 +9,7 @@
 #include "app/ini_file.h"
 #include "app/empty_bar_hint.h"
 #include "app/folders.h"
+#include "app/icon_loader.h"
 #include "app/launcher_button.h"
 #include "app/snapin_module.h"
 
@@ -32,6 +33,7 @@ void TwTolvexDesktop::BuildElements(int start) {
   int y = ContentHeight_;
   if (start <= 0) {
     ElementControls_->Clear();
+    IconLoader_->Clear();
     y = kHeaderHeight + 2;
     start = 1;
   }
@@ -52,6 +54,7 @@ void TwTolvexDesktop::BuildElements(int start) {
       bar.FitHeight();
       if (visible) bar.show();
       bar.ElementControls_->ShowSnapIns();
+      bar.IconLoader_->Start();
     }
   } finish{*this, y, wasVisible};
 
@@ -60,7 +63,8 @@ void TwTolvexDesktop::BuildElements(int start) {
     const QString type = LayoutFile().ReadString(section, "Type", " ");
     if (type.startsWith('P')) {
       auto* button = new TTolvexButton(this);
-      button->LoadFromSection(LayoutFile(), n);
+      button->LoadFromSection(LayoutFile(), n, true);
+      IconLoader_->Add(*button);
       ElementControls_->Append(button);
       PlaceElementControl(*this, *button, y);
       y += button->height();
@@ -80,6 +84,8 @@ void TwTolvexDesktop::BuildElements(int start) {
   }
   ShowEmptyBarHint(*this, ElementControls_->Count() == 0, y);
 }
+
+void TwTolvexDesktop::LoadPendingIcons() { IconLoader_->Finish(); }
 
 void TwTolvexDesktop::RestackElements() {
   ContentHeight_ = ElementControls_->Restack(kHeaderHeight + 2);

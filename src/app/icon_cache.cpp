@@ -17,14 +17,22 @@ constexpr qsizetype kLauncherIconBytes = 16 * 1024 * 1024;
 
 TIconCache::TIconCache(qsizetype maxBytes) : images_(maxBytes) {}
 
-QPixmap TIconCache::Icon(const QString& file, int index, int size, double devicePixelRatio) {
+QString TIconCache::Key(const QString& file, int index, int size, double devicePixelRatio) {
   const qint64 modified = QFileInfo(file).lastModified().toMSecsSinceEpoch();
-  const QString key = QStringLiteral("%1\n%2\n%3\n%4\n%5")
-                          .arg(file)
-                          .arg(modified)
-                          .arg(index)
-                          .arg(size)
-                          .arg(devicePixelRatio);
+  return QStringLiteral("%1\n%2\n%3\n%4\n%5")
+      .arg(file)
+      .arg(modified)
+      .arg(index)
+      .arg(size)
+      .arg(devicePixelRatio);
+}
+
+bool TIconCache::Has(const QString& file, int index, int size, double devicePixelRatio) const {
+  return images_.contains(Key(file, index, size, devicePixelRatio));
+}
+
+QPixmap TIconCache::Icon(const QString& file, int index, int size, double devicePixelRatio) {
+  const QString key = Key(file, index, size, devicePixelRatio);
   const QImage* cached = images_.object(key);
   const QImage image =
       cached != nullptr ? *cached : ShellIconImage(file, index, size, devicePixelRatio);

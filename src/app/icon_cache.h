@@ -21,9 +21,14 @@ class TIconCache {
   // when the file has no such icon.
   QPixmap Icon(const QString& file, int index, int size, double devicePixelRatio);
 
+  // Whether Icon() has the answer for these without extracting.
+  bool Has(const QString& file, int index, int size, double devicePixelRatio) const;
+
   qsizetype Count() const { return images_.count(); }
 
  private:
+  static QString Key(const QString& file, int index, int size, double devicePixelRatio);
+
   // Images, not pixmaps: the cache may outlive the application object.
   QCache<QString, QImage> images_;
 };

@@ -22,7 +22,7 @@ TTolvexButton::TTolvexButton(QWidget* parent) : TrButton(parent) {
   SetTabStop(true);
 }
 
-void TTolvexButton::LoadFromSection(const TtxIniFile& file, int number) {
+void TTolvexButton::LoadFromSection(const TtxIniFile& file, int number, bool iconLater) {
   ElementNumber_ = number;
   TTolvexElement element;
   ReadElementSection(file, ElementSectionName(number), element);
@@ -37,30 +37,39 @@ void TTolvexButton::LoadFromSection(const TtxIniFile& file, int number) {
   IconFile_ = element.IconFile;
   IconIndex_ = element.IconIndex;
   Size_ = element.Size;
-  LoadIcon();
+  IconPending_ = !IconFile_.isEmpty() && QFileInfo::exists(IconFile_);
+  if (!IconPending_) return;
+  // The row of the launcher's size, its icon's place kept until it comes.
+  SetSmallIcon(Size_ == ls16);
+  if (Size_ == ls16) resize(width(), kSmallHeight);
+  if (Size_ == ls32) resize(width(), kLargeHeight);
+  if (!iconLater ||
+      LauncherIcons().Has(IconFile_, IconIndex_, IconPixels(), devicePixelRatioF())) {
+    LoadIcon();
+  }
 }
 
-void TTolvexButton::LoadIcon() {
-  if (IconFile_.isEmpty() || !QFileInfo::exists(IconFile_)) return;
-  const double ratio = devicePixelRatioF();
-  if (Size_ == ls16) {
-    // A small icon is drawn at half the picture's size, so it is taken at
-    // twice the small size for a sharp result.
-    const QPixmap icon =
-        LauncherIcons().Icon(IconFile_, IconIndex_, platform::kSmallIconSize * 2, ratio);
-    if (icon.isNull()) return;
-    SetSmallIcon(true);
+int TTolvexButton::IconPixels() const {
+  // A small icon is drawn at half the picture's size, so it is taken at
+  // twice the small size for a sharp result. Sizes 48 and 64 keep the
+  // ordinary row: their icon is drawn as large as the row holds (its frame
+  // and margin take 2 pixels on each side).
+  if (Size_ == ls16) return platform::kSmallIconSize * 2;
+  return Size_ == ls32 ? platform::kLargeIconSize : kDefaultHeight - 4;
+}
+
+bool TTolvexButton::LoadIcon() {
+  IconPending_ = false;
+  const QPixmap icon =
+      LauncherIcons().Icon(IconFile_, IconIndex_, IconPixels(), devicePixelRatioF());
+  if (!icon.isNull()) {
     SetPicture(icon);
-    resize(width(), kSmallHeight);
-    return;
+    return false;
   }
-  // Sizes 48 and 64 keep the ordinary row: their icon is drawn as large as
-  // the row holds (its frame and margin take 2 pixels on each side).
-  const int iconSize = Size_ == ls32 ? platform::kLargeIconSize : kDefaultHeight - 4;
-  const QPixmap icon = LauncherIcons().Icon(IconFile_, IconIndex_, iconSize, ratio);
-  if (icon.isNull()) return;
-  SetPicture(icon);
-  if (Size_ == ls32) resize(width(), kLargeHeight);
+  SetSmallIcon(false);
+  const int before = height();
+  resize(width(), kDefaultHeight);
+  return before != kDefaultHeight;
 }
 
 void TTolvexButton::keyPressEvent(QKeyEvent* event) {

@@ -31,7 +31,15 @@ class TTolvexButton : public TrButton {
 
   // Reads the launcher of section "Link" + `number` with the layout file's reading rules
   // and takes the icon and height of its size when the icon file exists.
-  void LoadFromSection(const TtxIniFile& file, int number);
+  // With `iconLater` an icon not extracted before is left to LoadIcon():
+  // the button keeps the place of its icon meanwhile.
+  void LoadFromSection(const TtxIniFile& file, int number, bool iconLater = false);
+
+  // Whether the icon waits for LoadIcon().
+  bool IconPending() const { return IconPending_; }
+  // Extracts and shows the icon; a file without one gives the button the
+  // ordinary row. True when that changed the button's height.
+  bool LoadIcon();
 
   // Opens Target with Parameters, WorkingDir and ShowCommand; a launch the
   // shell cannot perform is ignored.
@@ -41,7 +49,8 @@ class TTolvexButton : public TrButton {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void LoadIcon();
+  // The icon's size in pixels for the launcher's size.
+  int IconPixels() const;
 
   QString Target_;
   QString Parameters_;
@@ -52,6 +61,7 @@ class TTolvexButton : public TrButton {
   QString WorkingDir_;
   QString Description_;
   int ElementNumber_ = 0;
+  bool IconPending_ = false;
 };
 
 }  // namespace tolvex

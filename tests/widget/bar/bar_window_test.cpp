@@ -143,6 +143,41 @@ TEST_F(BarWindow, ElementsStackWithoutGapsAndDuplicatesOrMissingLibrariesTakeNoS
   EXPECT_EQ(controls.Control(4)->width(), bar_->width());
 }
 
+TEST_F(BarWindow, LauncherIconsFollowTheFirstPaintInTheirKeptPlaces) {
+  const QString file = home_.path() + "/Notiz.txt";
+  QFile text(file);
+  ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+  text.write("text");
+  text.close();
+  // Large (38 high), large without an icon at its index, small (20 high).
+  Layout({"Type=P;Name=A;Size=1;Target=" + file,
+          "Type=P;Name=B;Size=1;IconIndex=1;Target=" + file + ";IconFile=" + file,
+          "Type=P;Name=C;Size=0;Target=" + file});
+  const auto launcher = [&](int i) {
+    return static_cast<TTolvexButton*>(bar_->ElementControls().Control(i));
+  };
+  // Built but not painted yet: captions in the rows of their sizes.
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_TRUE(launcher(i)->IconPending()) << i;
+    EXPECT_TRUE(launcher(i)->Picture().isNull()) << i;
+  }
+  EXPECT_EQ(Tops(), (std::vector<int>{kTop, kTop + 38, kTop + 76}));
+
+  bar_->show();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !launcher(2)->IconPending(); }, 5000));
+  EXPECT_FALSE(launcher(0)->Picture().isNull());
+  EXPECT_FALSE(launcher(2)->Picture().isNull());
+  // The launcher whose file has no such icon takes the ordinary row.
+  EXPECT_TRUE(launcher(1)->Picture().isNull());
+  EXPECT_EQ(Tops(), (std::vector<int>{kTop, kTop + 38, kTop + 38 + 25}));
+
+  // A rebuild shows the icons it extracted before at once.
+  bar_->BuildElements(0);
+  EXPECT_FALSE(launcher(0)->IconPending());
+  EXPECT_FALSE(launcher(0)->Picture().isNull());
+  EXPECT_EQ(Tops(), (std::vector<int>{kTop, kTop + 38, kTop + 38 + 25}));
+}
+
 TEST_F(BarWindow, AnEmptyLayoutShowsOnlyTheHeaderAndFloatsAs104By26) {
   Layout({});
   EXPECT_EQ(bar_->ElementControls().Count(), 0);
