@@ -11,6 +11,8 @@
 #include "platform/date_time_settings.h"
 #include "shared/calendar.h"
 #include "shared/format_date_time.h"
+#include "shared/placement.h"
+#include "snapins/clock/calendar_window.h"
 #include "snapins/clock/clock.h"
 #include "snapins/clock/clock_month.h"
 #include "snapins/clock/time_sync.h"
@@ -231,7 +233,17 @@ void TfrClock::SynchroniseWithMessages() {
   Synchronise(timeClient_, true, this);
 }
 
-void TfrClock::ShowYearCalendar() {}
+void TfrClock::ShowYearCalendar() {
+  if (calendar_ == nullptr) {
+    calendar_ = new TwTolvexCalendar(this);
+    const QWidget& bar = *Host().Bar().window();
+    const QPoint corner = bar.frameGeometry().topLeft() + QPoint(bar.frameGeometry().width(), 0);
+    calendar_->move(PullBackFromRightBottom(corner, OuterSize(*calendar_)));
+  }
+  calendar_->show();
+  calendar_->raise();
+  calendar_->activateWindow();
+}
 
 void TfrClock::ShowSettings() {}
 
