@@ -3,7 +3,7 @@
 
 #include <QLabel>
 #include <QStatusBar>
-#include <QVBoxLayout>
+#include <algorithm>
 
 #include "shared/calendar.h"
 #include "shared/format_date_time.h"
@@ -49,11 +49,6 @@ TwTolvexCalendar::TwTolvexCalendar(QWidget* owner) : QWidget(owner, Qt::Window) 
   txStatus_->setObjectName(QStringLiteral("txStatus"));
   sbStatus_->addWidget(txStatus_, 1);
 
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(0);
-  column->addWidget(ypYearPlanner_, 1);
-  column->addWidget(sbStatus_);
   resize(kWidth, kPlannerHeight + kStatusHeight);
 
   connect(ypYearPlanner_, &TYearPlanner::OnYearChanged, this, &TwTolvexCalendar::Fill);
@@ -63,6 +58,14 @@ TwTolvexCalendar::TwTolvexCalendar(QWidget* owner) : QWidget(owner, Qt::Window) 
   ypYearPlanner_->SetSelection(today, today);
   Fill();
   ShowSelection();
+}
+
+void TwTolvexCalendar::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // The planner fills the window above the status line.
+  const int plannerHeight = std::max(0, height() - kStatusHeight);
+  ypYearPlanner_->setGeometry(0, 0, width(), plannerHeight);
+  sbStatus_->setGeometry(0, plannerHeight, width(), kStatusHeight);
 }
 
 QString TwTolvexCalendar::StatusText() const {

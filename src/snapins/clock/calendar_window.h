@@ -35,6 +35,9 @@ class TwTolvexCalendar : public QWidget {
   // The status line for the planner's selection.
   void ShowSelection();
 
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
   TYearPlanner* ypYearPlanner_;
   QStatusBar* sbStatus_;

@@ -236,6 +236,8 @@ void TfrClock::SynchroniseWithMessages() {
 void TfrClock::ShowYearCalendar() {
   if (calendar_ == nullptr) {
     calendar_ = new TwTolvexCalendar(this);
+    // The native window knows its frame, which counts in the outer size.
+    calendar_->winId();
     const QWidget& bar = *Host().Bar().window();
     const QPoint corner = bar.frameGeometry().topLeft() + QPoint(bar.frameGeometry().width(), 0);
     calendar_->move(PullBackFromRightBottom(corner, OuterSize(*calendar_)));
