@@ -15,6 +15,7 @@
 #include "snapins/clock/calendar_window.h"
 #include "snapins/clock/clock.h"
 #include "snapins/clock/clock_month.h"
+#include "snapins/clock/clock_settings_dialog.h"
 #include "snapins/clock/time_sync.h"
 #include "snapins/dialup/ras_notify.h"
 
@@ -247,7 +248,14 @@ void TfrClock::ShowYearCalendar() {
   calendar_->activateWindow();
 }
 
-void TfrClock::ShowSettings() {}
+void TfrClock::ShowSettings() {
+  TwTolvexClockSettings dialog(this, Host().ConfigFile());
+  connect(&dialog, &TwTolvexClockSettings::Saved, this, &TfrClock::LoadSettings);
+  // The native window knows its frame, which counts in the outer size.
+  dialog.winId();
+  dialog.move(PullBackFromRightBottom(mapToGlobal(QPoint(width(), 0)), OuterSize(dialog)));
+  dialog.Execute();
+}
 
 void TfrClock::RasConnected(std::uint32_t handle) {
   if (handle == lastConnection_) return;
