@@ -235,15 +235,19 @@ void TfrClock::SynchroniseWithMessages() {
 }
 
 void TfrClock::ShowYearCalendar() {
-  if (calendar_ == nullptr) {
+  const bool first = calendar_ == nullptr;
+  const auto place = [this] {
+    const QRect bar = Host().Bar().window()->frameGeometry();
+    calendar_->move(
+        PullBackFromRightBottom(bar.topLeft() + QPoint(bar.width(), 0), OuterSize(*calendar_)));
+  };
+  if (first) {
     calendar_ = new TwTolvexCalendar(this);
-    // The native window knows its frame, which counts in the outer size.
-    calendar_->winId();
-    const QWidget& bar = *Host().Bar().window();
-    const QPoint corner = bar.frameGeometry().topLeft() + QPoint(bar.frameGeometry().width(), 0);
-    calendar_->move(PullBackFromRightBottom(corner, OuterSize(*calendar_)));
+    place();
   }
   calendar_->show();
+  // Once shown, the window may know its frame, which counts in its size.
+  if (first) place();
   calendar_->raise();
   calendar_->activateWindow();
 }
@@ -251,8 +255,6 @@ void TfrClock::ShowYearCalendar() {
 void TfrClock::ShowSettings() {
   TwTolvexClockSettings dialog(this, Host().ConfigFile());
   connect(&dialog, &TwTolvexClockSettings::Saved, this, &TfrClock::LoadSettings);
-  // The native window knows its frame, which counts in the outer size.
-  dialog.winId();
   dialog.move(PullBackFromRightBottom(mapToGlobal(QPoint(width(), 0)), OuterSize(dialog)));
   dialog.Execute();
 }
