@@ -173,6 +173,44 @@ TEST_F(Planner, PaintsColoursGridLinesAndTexts) {
   EXPECT_EQ(plain.pixelColor(59 + 8 * 15, 29 + 21), QColor(Qt::white));
 }
 
+TEST_F(Planner, FramesBorderAndEllipsis) {
+  TYearPlannerOptions options = planner.Options();
+  options.FlatCells = false;
+  options.SoftBorder = true;
+  options.GridLines = false;
+  planner.SetOptions(options);
+  const QImage framed = planner.grab().toImage();
+  const QRect day = planner.Geometry().CellRect(8, 1);
+  // A raised frame: light top-left, dark bottom-right; the border is sunken.
+  EXPECT_EQ(framed.pixel(day.topLeft() + QPoint(3, 0)),
+            planner.palette().color(QPalette::Light).rgb());
+  EXPECT_EQ(framed.pixel(day.bottomRight() - QPoint(3, 0)),
+            planner.palette().color(QPalette::Dark).rgb());
+  EXPECT_NE(framed.pixelColor(0, 100), QColor(128, 128, 128));
+
+  // A month name too wide for its cell overflows, or is cut with an ellipsis.
+  // 1 September 2026 is a Tuesday: column 1 of its row is a silver cell.
+  planner.resize(120, 282);
+  const auto inkRightOfHeading = [&] {
+    const QImage image = planner.grab().toImage();
+    const int headingWidth = planner.Geometry().headingWidth;
+    const QRect cell = planner.Geometry().CellRect(1, 9);
+    for (int y = cell.top(); y <= cell.bottom(); ++y) {
+      for (int x = headingWidth; x < headingWidth + 2; ++x) {
+        if (qGray(image.pixel(x, y)) > 230) return true;
+      }
+    }
+    return false;
+  };
+  options.FlatCells = true;
+  options.SoftBorder = false;
+  planner.SetOptions(options);
+  EXPECT_TRUE(inkRightOfHeading());
+  options.EndEllipsis = true;
+  planner.SetOptions(options);
+  EXPECT_FALSE(inkRightOfHeading());
+}
+
 TEST_F(Planner, DraggingBackwardsOrdersTheDates) {
   QSignalSpy ends(&planner, &TYearPlanner::OnSelectionEnd);
   Drag(planner, CellOf(planner, 3, 3), CellOf(planner, 2, 27));
