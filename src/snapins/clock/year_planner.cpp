@@ -122,7 +122,9 @@ TCellData& TYearPlanner::CellData(int month, int day) {
 }
 
 const TCellData& TYearPlanner::CellData(int month, int day) const {
-  return const_cast<TYearPlanner*>(this)->CellData(month, day);
+  static const TCellData kNoDay;
+  if (month < 1 || month > 12 || day < 1 || day > MonthLength(year_, month)) return kNoDay;
+  return cells_[month - 1][day - 1];
 }
 
 void TYearPlanner::SetSelection(TDateTime a, TDateTime b) {
@@ -286,6 +288,12 @@ void TYearPlanner::ShowHintFor(QPoint cell, QPoint globalPos) {
   }
   if (text.isEmpty()) return;
   hint_->Show(text, globalPos, options_.HintColor, options_.HintFont, options_.HintDelay);
+}
+
+void TYearPlanner::leaveEvent(QEvent* event) {
+  // Coming back into the same cell counts as entering it.
+  mouseCell_ = QPoint(-1, -1);
+  QWidget::leaveEvent(event);
 }
 
 void TYearPlanner::hideEvent(QHideEvent* event) {

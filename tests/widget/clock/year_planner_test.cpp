@@ -318,6 +318,12 @@ TEST_F(Planner, HintShowsTheDayBelowTheMouseUntilAnotherDayOrAPress) {
   EXPECT_EQ(hint.Lifetime(), 2000);
   SendMouse(planner, QEvent::MouseButtonPress, CellCentre(planner, CellOf(planner, 1, 9).x(), 1));
   EXPECT_FALSE(hint.isVisible());
+  // Leaving the planner and coming back into the same day shows it again.
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(&planner, &leave);
+  SendMouse(planner, QEvent::MouseMove, CellCentre(planner, CellOf(planner, 1, 9).x(), 1),
+            Qt::NoButton);
+  EXPECT_TRUE(hint.isVisible());
 }
 
 TEST_F(Planner, HintDisappearsWithThePlannerAndNeedsAText) {
