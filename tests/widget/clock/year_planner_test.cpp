@@ -319,6 +319,8 @@ TEST_F(Planner, HintShowsTheDayBelowTheMouseUntilAnotherDayOrAPress) {
   SendMouse(planner, QEvent::MouseButtonPress, CellCentre(planner, CellOf(planner, 1, 9).x(), 1));
   EXPECT_FALSE(hint.isVisible());
   // Leaving the planner and coming back into the same day shows it again.
+  SendMouse(planner, QEvent::MouseButtonRelease, CellCentre(planner, CellOf(planner, 1, 9).x(), 1),
+            Qt::NoButton);
   QEvent leave(QEvent::Leave);
   QApplication::sendEvent(&planner, &leave);
   SendMouse(planner, QEvent::MouseMove, CellCentre(planner, CellOf(planner, 1, 9).x(), 1),
