@@ -35,6 +35,7 @@ int DefaultMetric(SystemMetric metric) {
       return 4;
     case SystemMetric::VScrollWidth:
     case SystemMetric::HScrollHeight:
+    case SystemMetric::HScrollArrowWidth:
       return 17;
   }
   return 0;

@@ -15,8 +15,9 @@ enum class SystemMetric {
   BorderHeight,      // height of a thin window border (1)
   DoubleClickWidth,  // width of the rectangle a double click may move in (4)
   DoubleClickHeight,
-  VScrollWidth,   // width of a vertical scroll bar (17)
-  HScrollHeight,  // height of a horizontal scroll bar (17)
+  VScrollWidth,       // width of a vertical scroll bar (17)
+  HScrollHeight,      // height of a horizontal scroll bar (17)
+  HScrollArrowWidth,  // width of the arrow button of a horizontal scroll bar (17)
 };
 
 enum class Key { Shift, Control, Alt, LeftButton, RightButton };

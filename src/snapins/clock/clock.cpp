@@ -9,6 +9,7 @@
 #include "controls/button.h"
 #include "controls/image_list.h"
 #include "snapins/clock/clock_artwork.h"
+#include "snapins/clock/clock_font.h"
 #include "snapins/clock/clock_month.h"
 #include "snapins/clock/moon.h"
 #include "snapins/dialup/ras_notify.h"
@@ -24,15 +25,6 @@ constexpr int kMonthTopHeight = 38;
 constexpr int kMonthDaysHeight = 56;
 constexpr int kMoonPanelWidth = 34;
 constexpr int kLineHeight = 13;
-
-QFont PanelFont(const QFont& base, int pixelSize) {
-  QFont font = base;
-  // The family the panel was laid out for, then look-alikes.
-  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Nimbus Sans"),
-                    QStringLiteral("DejaVu Sans")});
-  font.setPixelSize(pixelSize);
-  return font;
-}
 
 void SetBold(QLabel& label) {
   QFont font = label.font();
@@ -51,7 +43,7 @@ QFrame* AddPanel(QWidget* parent, const char* name, int height) {
 
 TfrClock::TfrClock(ISnapInHost& host) : TSnapInPanel(host) {
   setObjectName(QStringLiteral("frClock"));
-  setFont(PanelFont(font(), 11));
+  setFont(ClockFont(font(), 11));
   resize(host.Bar().width(), kFormHeight);
   CreateActions();
   CreateMenu();
@@ -161,7 +153,7 @@ void TfrClock::CreateStandard() {
   txTime_->setPalette(yellow);
   txWeekday_ = AddLabel(pnClock_, "txWeekday", 12, 24, 32, 13);
   txDay_ = AddLabel(pnClock_, "txDay", 12, 34, 32, 24);
-  txDay_->setFont(PanelFont(font(), 19));
+  txDay_->setFont(ClockFont(font(), 19));
 
   moon_ = new TMoon(pnMondphase_);
   moon_->setObjectName(QStringLiteral("Moon"));

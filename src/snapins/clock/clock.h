@@ -26,6 +26,7 @@ class TrButton;
 class TtxAction;
 class TtxActionList;
 class TtxImageList;
+class TwTolvexCalendar;
 
 class TfrClock : public TSnapInPanel {
   Q_OBJECT
@@ -63,6 +64,9 @@ class TfrClock : public TSnapInPanel {
 
   // The client Synchronise uses; its host is "TimeServer".
   TIdTime& TimeClient() { return timeClient_; }
+
+  // The year calendar window once it has been opened, else nullptr.
+  TwTolvexCalendar* YearCalendar() const { return calendar_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -105,6 +109,8 @@ class TfrClock : public TSnapInPanel {
   TIdTime timeClient_;
   // Reports dial-up connections that come up; enabled by "SyncOnRasConnect".
   TRASNotify* rnRASNotify_;
+  // Created on first use, owned by the panel.
+  TwTolvexCalendar* calendar_ = nullptr;
 
   TtxImageList* ilImages_;
   TtxActionList* alActions_;

@@ -118,4 +118,13 @@ QPixmap ClockActionImage(TClockImage image) {
   return pixmap;
 }
 
+QPixmap YearCalendarIcon() {
+  QPixmap pixmap = BlankImage(32, 32);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(2, 2);
+  DrawYearCalendar(p);
+  return pixmap;
+}
+
 }  // namespace tolvex

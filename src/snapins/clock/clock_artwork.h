@@ -22,4 +22,8 @@ enum TClockImage : int {
 };
 QPixmap ClockActionImage(TClockImage image);
 
+// 32 × 32: the year calendar window's icon, the action's calendar page at
+// twice its size.
+QPixmap YearCalendarIcon();
+
 }  // namespace tolvex

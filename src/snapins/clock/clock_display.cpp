@@ -11,8 +11,11 @@
 #include "platform/date_time_settings.h"
 #include "shared/calendar.h"
 #include "shared/format_date_time.h"
+#include "shared/placement.h"
+#include "snapins/clock/calendar_window.h"
 #include "snapins/clock/clock.h"
 #include "snapins/clock/clock_month.h"
+#include "snapins/clock/clock_settings_dialog.h"
 #include "snapins/clock/time_sync.h"
 #include "snapins/dialup/ras_notify.h"
 
@@ -231,9 +234,30 @@ void TfrClock::SynchroniseWithMessages() {
   Synchronise(timeClient_, true, this);
 }
 
-void TfrClock::ShowYearCalendar() {}
+void TfrClock::ShowYearCalendar() {
+  const bool first = calendar_ == nullptr;
+  const auto place = [this] {
+    const QRect bar = Host().Bar().window()->frameGeometry();
+    calendar_->move(
+        PullBackFromRightBottom(bar.topLeft() + QPoint(bar.width(), 0), OuterSize(*calendar_)));
+  };
+  if (first) {
+    calendar_ = new TwTolvexCalendar(this);
+    place();
+  }
+  calendar_->show();
+  // Once shown, the window may know its frame, which counts in its size.
+  if (first) place();
+  calendar_->raise();
+  calendar_->activateWindow();
+}
 
-void TfrClock::ShowSettings() {}
+void TfrClock::ShowSettings() {
+  TwTolvexClockSettings dialog(this, Host().ConfigFile());
+  connect(&dialog, &TwTolvexClockSettings::Saved, this, &TfrClock::LoadSettings);
+  dialog.move(PullBackFromRightBottom(mapToGlobal(QPoint(width(), 0)), OuterSize(dialog)));
+  dialog.Execute();
+}
 
 void TfrClock::RasConnected(std::uint32_t handle) {
   if (handle == lastConnection_) return;

@@ -1,7 +1,7 @@
 // Pictures of the clock's moon and messages for a person to look at, saved
 // to screenshots/ in the build folder: a lunation in steps of three days at
-// every size, the three message boxes of Synchronise, and the clock panel in
-// its four layouts with German settings.
+// every size, the three message boxes of Synchronise, the clock panel in its
+// four layouts with German settings, and the year calendar of 2026.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -12,6 +12,7 @@
 #include "clock_bar.h"
 #include "loopback_server.h"
 #include "shared/modal.h"
+#include "snapins/clock/calendar_window.h"
 #include "snapins/clock/moon.h"
 #include "snapins/clock/time_client.h"
 #include "snapins/clock/time_sync.h"
@@ -79,6 +80,14 @@ TEST(ClockScreenshots, FourLayouts) {
   painter.end();
   SetClock({});
   EXPECT_TRUE(sheet.save(Folder() + "/clock_layouts.png"));
+}
+
+TEST(ClockScreenshots, YearCalendar2026) {
+  test::ClockBar bar;  // German regional settings
+  const TScopedClock clock([] { return EncodeDate(2026, 12, 24) + 0.5; });
+  TwTolvexCalendar window(nullptr);
+  window.show();
+  EXPECT_TRUE(window.grab().save(Folder() + "/clock_year_calendar_2026.png"));
 }
 
 }  // namespace
