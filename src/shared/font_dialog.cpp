@@ -1,0 +1,74 @@
+// The font dialog with its colour list.
+#include "shared/font_dialog.h"
+
+#include <QComboBox>
+#include <QFontDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPixmap>
+
+#include "shared/modal.h"
+
+namespace tolvex {
+
+namespace {
+
+struct TBasicColor {
+  const char* name;
+  QRgb rgb;
+};
+
+constexpr TBasicColor kBasicColors[] = {
+    {"Schwarz", qRgb(0, 0, 0)},      {"Kastanienbraun", qRgb(128, 0, 0)},
+    {"Grün", qRgb(0, 128, 0)},       {"Olivgrün", qRgb(128, 128, 0)},
+    {"Marineblau", qRgb(0, 0, 128)}, {"Lila", qRgb(128, 0, 128)},
+    {"Blaugrün", qRgb(0, 128, 128)}, {"Grau", qRgb(128, 128, 128)},
+    {"Silber", qRgb(192, 192, 192)}, {"Rot", qRgb(255, 0, 0)},
+    {"Hellgrün", qRgb(0, 255, 0)},   {"Gelb", qRgb(255, 255, 0)},
+    {"Blau", qRgb(0, 0, 255)},       {"Fuchsie", qRgb(255, 0, 255)},
+    {"Aqua", qRgb(0, 255, 255)},     {"Weiß", qRgb(255, 255, 255)},
+};
+
+QIcon Swatch(const QColor& color) {
+  QPixmap swatch(16, 12);
+  swatch.fill(color);
+  return QIcon(swatch);
+}
+
+void AddColor(QComboBox& list, const QString& name, const QColor& color) {
+  list.addItem(Swatch(color), name, color);
+}
+
+}  // namespace
+
+void SelectFontColor(QComboBox& list, const QColor& color) {
+  const QColor opaque = QColor(color.rgb());
+  int index = list.findData(opaque);
+  if (index < 0) {
+    AddColor(list, QStringLiteral("Benutzerdefiniert"), opaque);
+    index = list.count() - 1;
+  }
+  list.setCurrentIndex(index);
+}
+
+std::optional<TFontChoice> ExecFontDialog(QWidget* owner, const TFontChoice& initial) {
+  QFontDialog dialog(initial.font, owner);
+  dialog.setOptions(QFontDialog::DontUseNativeDialog);
+  auto* colors = new QComboBox(&dialog);
+  colors->setObjectName(QLatin1String(kFontColorListName));
+  for (const TBasicColor& color : kBasicColors)
+    AddColor(*colors, QString::fromUtf8(color.name), QColor(color.rgb));
+  SelectFontColor(*colors, initial.color);
+  auto* label = new QLabel(QStringLiteral("&Farbe:"), &dialog);
+  label->setBuddy(colors);
+  // Beneath the dialog's own controls.
+  if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+    const int row = grid->rowCount();
+    grid->addWidget(label, row, 0);
+    grid->addWidget(colors, row + 1, 0);
+  }
+  if (ExecModal(dialog) != QDialog::Accepted) return std::nullopt;
+  return TFontChoice{dialog.currentFont(), colors->currentData().value<QColor>()};
+}
+
+}  // namespace tolvex
