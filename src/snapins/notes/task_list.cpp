@@ -134,12 +134,16 @@ void TwTaskList::CreateControls() {
   lvTasks->setEditTriggers(QAbstractItemView::SelectedClicked);
   lvTasks->setItemDelegateForColumn(1, new TNoEditDelegate(lvTasks));
   lvTasks->header()->setSectionsClickable(true);
+  // The first column takes what the second leaves (FitFirstColumn).
+  lvTasks->header()->setStretchLastSection(false);
   lvTasks->setContextMenuPolicy(Qt::CustomContextMenu);
   lvTasks->installEventFilter(this);
 
   edPreview = new QPlainTextEdit(spPreview);
   edPreview->setObjectName(QStringLiteral("edPreview"));
   edPreview->setReadOnly(true);
+  // Any stored height, not just what the text area would like at least.
+  edPreview->setMinimumHeight(1);
   spPreview->setStretchFactor(0, 1);
   spPreview->setStretchFactor(1, 0);
 
