@@ -2,6 +2,7 @@
 #include "shared/font_dialog.h"
 
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QGridLayout>
 #include <QLabel>
@@ -39,7 +40,33 @@ void AddColor(QComboBox& list, const QString& name, const QColor& color) {
   list.addItem(Swatch(color), name, color);
 }
 
+// `font` with the name of its family's style that has its weight and slant
+// (an oblique style counts as slanted): without one the dialog would pick a
+// style of its own.
+QFont WithStyleName(QFont font) {
+  const QString family = font.family();
+  for (const QString& style : QFontDatabase::styles(family)) {
+    const QFont styled = QFontDatabase::font(family, style, font.pointSize());
+    if (styled.bold() == font.bold() && (styled.style() != QFont::StyleNormal) == font.italic()) {
+      font.setStyleName(style);
+      break;
+    }
+  }
+  return font;
+}
+
+// The dialog names a family found at several foundries with its foundry in
+// brackets; the family is stored without it.
+QString WithoutFoundry(const QString& family) {
+  const qsizetype bracket = family.lastIndexOf(QStringLiteral(" ["));
+  return bracket > 0 && family.endsWith(u']') ? family.left(bracket) : family;
+}
+
 }  // namespace
+
+void SelectFont(QFontDialog& dialog, const QFont& font) {
+  dialog.setCurrentFont(WithStyleName(font));
+}
 
 void SelectFontColor(QComboBox& list, const QColor& color) {
   const QColor opaque = QColor(color.rgb());
@@ -52,7 +79,8 @@ void SelectFontColor(QComboBox& list, const QColor& color) {
 }
 
 std::optional<TFontChoice> ExecFontDialog(QWidget* owner, const TFontChoice& initial) {
-  QFontDialog dialog(initial.font, owner);
+  QFontDialog dialog(owner);
+  SelectFont(dialog, initial.font);
   dialog.setOptions(QFontDialog::DontUseNativeDialog);
   auto* colors = new QComboBox(&dialog);
   colors->setObjectName(QLatin1String(kFontColorListName));
@@ -68,7 +96,9 @@ std::optional<TFontChoice> ExecFontDialog(QWidget* owner, const TFontChoice& ini
     grid->addWidget(colors, row + 1, 0);
   }
   if (ExecModal(dialog) != QDialog::Accepted) return std::nullopt;
-  return TFontChoice{dialog.currentFont(), colors->currentData().value<QColor>()};
+  QFont font = dialog.currentFont();
+  font.setFamily(WithoutFoundry(font.family()));
+  return TFontChoice{font, colors->currentData().value<QColor>()};
 }
 
 }  // namespace tolvex

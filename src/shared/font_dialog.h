@@ -10,6 +10,7 @@
 #include <optional>
 
 class QComboBox;
+class QFontDialog;
 class QWidget;
 
 namespace tolvex {
@@ -25,6 +26,10 @@ inline constexpr char kFontColorListName[] = "cbFontColor";
 // Asks for a font and its colour, starting with `initial`; the choice, or
 // nothing when the user cancelled.
 std::optional<TFontChoice> ExecFontDialog(QWidget* owner, const TFontChoice& initial);
+
+// Selects `font` in the dialog, in the style of its family that has its
+// weight and slant.
+void SelectFont(QFontDialog& dialog, const QFont& font);
 
 // Selects `color` in the dialog's colour list, adding it when it is none of
 // the basic colours.

@@ -108,7 +108,7 @@ ModalAnswer AnswerFontDialog(const std::optional<QFont>& font, const QColor& col
     auto* fonts = qobject_cast<QFontDialog*>(&dialog);
     if (fonts == nullptr) return others ? others(dialog) : kModalStillOpen;
     if (!font) return int(QDialog::Rejected);
-    fonts->setCurrentFont(*font);
+    SelectFont(*fonts, *font);
     auto* list = dialog.findChild<QComboBox*>(QLatin1String(kFontColorListName));
     if (list != nullptr && color.isValid()) SelectFontColor(*list, color);
     return int(QDialog::Accepted);
