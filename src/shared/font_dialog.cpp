@@ -1,10 +1,12 @@
 // The font dialog with its colour list.
 #include "shared/font_dialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
 
@@ -89,8 +91,16 @@ std::optional<TFontChoice> ExecFontDialog(QWidget* owner, const TFontChoice& ini
   SelectFontColor(*colors, initial.color);
   auto* label = new QLabel(QStringLiteral("&Farbe:"), &dialog);
   label->setBuddy(colors);
-  // Beneath the dialog's own controls.
-  if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+  // Among the effects, where such dialogs keep the colour; else beneath the
+  // dialog's own controls.
+  QGroupBox* effects = nullptr;
+  for (QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
+    if (group->findChild<QCheckBox*>() != nullptr) effects = group;
+  }
+  if (effects != nullptr && effects->layout() != nullptr) {
+    effects->layout()->addWidget(label);
+    effects->layout()->addWidget(colors);
+  } else if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
     const int row = grid->rowCount();
     grid->addWidget(label, row, 0);
     grid->addWidget(colors, row + 1, 0);

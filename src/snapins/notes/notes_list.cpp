@@ -65,7 +65,7 @@ void TwNotesList::CreateNotesPage() {
   connect(lbNotes, &QListWidget::itemChanged, this, [this] {
     if (!filling_) SetChanged(true);
   });
-  connect(lbNotes, &QListWidget::currentRowChanged, this, &TwNotesList::ShowDetails);
+  connect(lbNotes, &QListWidget::itemSelectionChanged, this, &TwNotesList::ShowDetails);
   connect(lbNotes, &QListWidget::itemDoubleClicked, this, &TwNotesList::EditSelected);
   connect(btNoteProps, &QPushButton::clicked, this, &TwNotesList::EditSelected);
 }

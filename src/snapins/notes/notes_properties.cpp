@@ -23,7 +23,7 @@ namespace tolvex {
 namespace {
 
 constexpr int kWidth = 320;
-constexpr int kHeight = 310;
+constexpr int kHeight = 330;
 // The stored priority of the items "hoch", "normal", "niedrig".
 constexpr std::array<int, 3> kItemPriority = {npHigh, npNormal, npLow};
 constexpr std::array<const char*, 7> kDayCaptions = {
@@ -155,11 +155,11 @@ void TwNotesProperties::CreateAlarmPage() {
   txDate = NewLabel(QStringLiteral("&Datum:"), page, 8, 126, edDate);
   txDays = NewLabel(QStringLiteral("Tage:"), page, 8, 172);
   for (std::size_t day = 0; day < cbDays.size(); ++day) {
-    const int column = int(day % 4);
-    const int row = int(day / 4);
+    const int column = int(day % 3);
+    const int row = int(day / 3);
     cbDays[day] = NewCheckBox(QString::fromUtf8(kDayCaptions[day]), page,
                               QStringLiteral("cb%1").arg(day).toLatin1().constData(),
-                              QRect(8 + column * 72, 188 + row * 20, 72, 18));
+                              QRect(8 + column * 96, 188 + row * 20, 96, 18));
     connect(cbDays[day], &QCheckBox::clicked, this, &TwNotesProperties::Edited);
   }
   connect(cbAlarm, &QCheckBox::clicked, this, &TwNotesProperties::Edited);

@@ -11,6 +11,7 @@
 #include <QSplitter>
 #include <QTreeWidget>
 
+#include "controls/button.h"
 #include "notes_fixture.h"
 #include "snapins/notes/notes_properties.h"
 #include "snapins/notes/task_list.h"
@@ -69,6 +70,17 @@ TEST_F(TaskListTest, ItIsTheWindowAufgabenWithItsActions) {
   EXPECT_EQ(list.acDelete->shortcut(), QKeySequence("Ctrl+L"));
   EXPECT_EQ(list.acProperties->shortcut(), QKeySequence("F2"));
   EXPECT_EQ(list.spPreview->handleWidth(), 3);
+}
+
+TEST_F(TaskListTest, ThePanelShowsItByItsButtonOrAtTheStartWhenAsked) {
+  TfrNotes& panel = Start();
+  EXPECT_FALSE(panel.TaskList()->isVisible());
+  ASSERT_TRUE(panel.acTaskList->isEnabled());
+  panel.btNotesList->Click();
+  EXPECT_TRUE(panel.TaskList()->isVisible());
+  Stop();
+  Config("ShowTaskList", "1");
+  EXPECT_TRUE(Start().TaskList()->isVisible());
 }
 
 TEST_F(TaskListTest, TasksPosAppliesTheValuesThatAreZeroOrMore) {
