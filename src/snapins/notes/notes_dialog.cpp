@@ -5,6 +5,7 @@
 #include <QTabWidget>
 
 #include "shared/modal.h"
+#include "snapins/notes/notes_form.h"
 
 namespace tolvex {
 
@@ -15,11 +16,7 @@ TwNotesDialog::TwNotesDialog(QWidget* owner, int width, int height)
   pcPages->setGeometry(6, 6, width - 12, height - 47);
   const int top = height - 33;
   const auto button = [&](const QString& caption, const char* name, int right) {
-    auto* result = new QPushButton(caption, this);
-    result->setObjectName(QLatin1String(name));
-    result->setGeometry(width - right, top, 75, 25);
-    result->setAutoDefault(false);
-    return result;
+    return NewPushButton(caption, this, name, QRect(width - right, top, 75, 25));
   };
   btOk = button(QStringLiteral("Ok"), "btOk", 246);
   btCancel = button(QStringLiteral("Abbrechen"), "btCancel", 164);

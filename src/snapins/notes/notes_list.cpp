@@ -12,6 +12,7 @@
 
 #include "snapins/notes/note_look.h"
 #include "snapins/notes/note_window.h"
+#include "snapins/notes/notes_form.h"
 
 namespace tolvex {
 
@@ -19,23 +20,6 @@ namespace {
 
 constexpr int kWidth = 320;
 constexpr int kHeight = 320;
-
-QPushButton* NewPushButton(const QString& caption, QWidget* parent, const char* name,
-                           const QRect& geometry) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QLatin1String(name));
-  button->setGeometry(geometry);
-  button->setAutoDefault(false);
-  return button;
-}
-
-QPlainTextEdit* NewViewer(QWidget* parent, const char* name, const QRect& geometry) {
-  auto* viewer = new QPlainTextEdit(parent);
-  viewer->setObjectName(QLatin1String(name));
-  viewer->setGeometry(geometry);
-  viewer->setReadOnly(true);
-  return viewer;
-}
 
 }  // namespace
 
@@ -55,9 +39,7 @@ TwNotesList::TwNotesList(QWidget& owner, TtxIniFile& config)
 
 void TwNotesList::CreateNotesPage() {
   QWidget* page = AddPage(QStringLiteral("&Notizen"), "tsNotes");
-  lbNotes = new QListWidget(page);
-  lbNotes->setObjectName(QStringLiteral("lbNotes"));
-  lbNotes->setGeometry(8, 8, 284, 112);
+  lbNotes = NewControl<QListWidget>(page, "lbNotes", QRect(8, 8, 284, 112));
   btNoteProps = NewPushButton(QStringLiteral("&Eigenschaften..."), page, "btNoteProps",
                               QRect(182, 124, 110, 25));
   edDetails = NewViewer(page, "edDetails", QRect(8, 154, 284, 82));
@@ -80,22 +62,16 @@ void TwNotesList::CreateOptionsPage() {
                           QRect(158, 22, 116, 25));
   btFont = NewPushButton(QStringLiteral("&Schriftauswahl.."), defaults, "btFont",
                          QRect(158, 54, 116, 25));
-  cbToolbar = new QCheckBox(QStringLiteral("&Toolbar anzeigen"), defaults);
-  cbToolbar->setObjectName(QStringLiteral("cbToolbar"));
-  cbToolbar->setGeometry(10, 96, 200, 18);
+  cbToolbar = NewCheckBox(QStringLiteral("&Toolbar anzeigen"), defaults, "cbToolbar",
+                          QRect(10, 96, 200, 18));
 
   auto* tasks = new QGroupBox(QStringLiteral("Aufgaben"), page);
   tasks->setGeometry(8, 140, 284, 72);
-  cbCheckTask = new QComboBox(tasks);
-  cbCheckTask->setObjectName(QStringLiteral("cbCheckTask"));
-  cbCheckTask->setGeometry(10, 40, 264, 21);
-  cbCheckTask->addItems({QStringLiteral("keine Aktion"),
-                         QStringLiteral("Notiz auf Nachfrage löschen"),
-                         QStringLiteral("Notiz automatisch löschen")});
-  auto* label = new QLabel(QStringLiteral("Beim &Abhaken von Aufgaben:"), tasks);
-  label->move(10, 22);
-  label->adjustSize();
-  label->setBuddy(cbCheckTask);
+  cbCheckTask =
+      NewList({QStringLiteral("keine Aktion"), QStringLiteral("Notiz auf Nachfrage löschen"),
+               QStringLiteral("Notiz automatisch löschen")},
+              tasks, "cbCheckTask", QRect(10, 40, 264, 21));
+  NewLabel(QStringLiteral("Beim &Abhaken von Aufgaben:"), tasks, 10, 22, cbCheckTask);
 
   connect(btColor, &QPushButton::clicked, this, [this] {
     if (!ChooseNoteColor(this, defaults_.look)) return;

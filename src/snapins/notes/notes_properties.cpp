@@ -17,6 +17,7 @@
 #include "snapins/notes/note_look.h"
 #include "snapins/notes/note_owner.h"
 #include "snapins/notes/note_window.h"
+#include "snapins/notes/notes_form.h"
 
 namespace tolvex {
 
@@ -28,44 +29,6 @@ constexpr int kHeight = 330;
 constexpr std::array<int, 3> kItemPriority = {npHigh, npNormal, npLow};
 constexpr std::array<const char*, 7> kDayCaptions = {
     "&Montag", "Diens&tag", "M&ittwoch", "D&onnerstag", "Fr&eitag", "Sa&mstag", "Sonnta&g"};
-
-QLabel* NewLabel(const QString& text, QWidget* parent, int x, int y, QWidget* buddy = nullptr) {
-  auto* label = new QLabel(text, parent);
-  label->move(x, y);
-  label->adjustSize();
-  if (buddy != nullptr) label->setBuddy(buddy);
-  return label;
-}
-
-template <typename T>
-T* NewControl(QWidget* parent, const char* name, const QRect& geometry) {
-  auto* control = new T(parent);
-  control->setObjectName(QLatin1String(name));
-  control->setGeometry(geometry);
-  return control;
-}
-
-QCheckBox* NewCheckBox(const QString& caption, QWidget* parent, const char* name,
-                       const QRect& geometry) {
-  auto* box = NewControl<QCheckBox>(parent, name, geometry);
-  box->setText(caption);
-  return box;
-}
-
-QComboBox* NewList(const QStringList& items, QWidget* parent, const char* name,
-                   const QRect& geometry) {
-  auto* list = NewControl<QComboBox>(parent, name, geometry);
-  list->addItems(items);
-  return list;
-}
-
-QPushButton* NewPushButton(const QString& caption, QWidget* parent, const char* name,
-                           const QRect& geometry) {
-  auto* button = NewControl<QPushButton>(parent, name, geometry);
-  button->setText(caption);
-  button->setAutoDefault(false);
-  return button;
-}
 
 TWeekdaySet WorkingDays() {
   return TWeekdaySet(0b0011111);
@@ -108,8 +71,7 @@ void TwNotesProperties::CreateNotePage() {
       NewList({QStringLiteral("hoch"), QStringLiteral("normal"), QStringLiteral("niedrig")}, page,
               "cbPriority", QRect(168, 92, 124, 21));
   txPriority = NewLabel(QStringLiteral("&Priorität:"), page, 168, 76, cbPriority);
-  edDemo = NewControl<QPlainTextEdit>(page, "edDemo", QRect(8, 140, 160, 70));
-  edDemo->setReadOnly(true);
+  edDemo = NewViewer(page, "edDemo", QRect(8, 140, 160, 70));
   edDemo->setPlainText(QStringLiteral("Vorschau"));
   NewLabel(QStringLiteral("Farbe"), page, 8, 124);
   btColor = NewPushButton(QStringLiteral("&Hintergrundfarbe..."), page, "btColor",
