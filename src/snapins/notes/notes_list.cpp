@@ -140,7 +140,8 @@ void TwNotesList::Apply() {
     // Hiding saves the note.
     if (note != nullptr) note->setVisible(lbNotes->item(line)->checkState() == Qt::Checked);
   }
-  WriteCheckTaskAction(config_, cbCheckTask->currentIndex());
+  // A stored value the list does not know stays until an item is chosen.
+  if (cbCheckTask->currentIndex() >= 0) WriteCheckTaskAction(config_, cbCheckTask->currentIndex());
 }
 
 }  // namespace tolvex

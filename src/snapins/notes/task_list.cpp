@@ -324,7 +324,7 @@ void TwTaskList::ShowPreview() {
 }
 
 void TwTaskList::FitFirstColumn() {
-  lvTasks->setColumnWidth(0, lvTasks->width() - lvTasks->columnWidth(1) - 20);
+  lvTasks->setColumnWidth(0, std::max(0, lvTasks->width() - lvTasks->columnWidth(1) - 20));
 }
 
 void TwTaskList::RowEdited(QTreeWidgetItem* row, int column) {

@@ -178,6 +178,18 @@ TEST_F(NotesListTest, OnlyAnotherCheckTaskActionAndOkStoresIt) {
   EXPECT_EQ(Stored("CheckTaskAction"), "1");
 }
 
+TEST_F(NotesListTest, AnUnknownCheckTaskActionStaysWhileNoItemIsChosen) {
+  bar_.config.WriteInteger("Defaults", "CheckTaskAction", 5);
+  TfrNotes& panel = Start();
+  EXPECT_TRUE(Open(panel.acOptions, [](TwNotesList& dialog) {
+    EXPECT_EQ(dialog.cbCheckTask->currentIndex(), -1);
+    dialog.cbToolbar->click();
+    dialog.btOk->click();
+  }));
+  EXPECT_EQ(Stored("CheckTaskAction"), "5");
+  EXPECT_EQ(Stored("ShowToolbar"), "0");
+}
+
 TEST_F(NotesListTest, OkWithoutAChangeWritesNothing) {
   WriteTwoNotes();
   TfrNotes& panel = Start();
