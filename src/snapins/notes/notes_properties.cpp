@@ -213,13 +213,17 @@ void TwNotesProperties::Apply() {
     note_.SetLook(demoLook_);
 
     TNoteAlarm& alarm = note_.Alarm();
+    // A type or schedule no item stands for stays while no item is chosen.
+    const int type = cbAction->currentIndex() >= 0 ? cbAction->currentIndex() : alarm.type;
+    const int schedule =
+        cbSchedType->currentIndex() >= 0 ? cbSchedType->currentIndex() : alarm.schedule;
     alarm = TNoteAlarm{};
     alarm.on = cbAlarm->isChecked();
     if (alarm.on) {
       alarm.moment = CombineDateTime(FromQDate(edDate->date()), FromQTime(edTime->time()));
-      alarm.type = cbAction->currentIndex();
+      alarm.type = type;
       if (alarm.type == atSound) alarm.sound = soundFile_;
-      alarm.schedule = cbSchedType->currentIndex();
+      alarm.schedule = schedule;
       for (std::size_t day = 0; day < cbDays.size(); ++day)
         alarm.days[day] = cbDays[day]->isChecked();
     } else {

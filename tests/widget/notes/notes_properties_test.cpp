@@ -202,6 +202,19 @@ TEST_F(NotesPropertiesTest, SwitchingTheAlarmOffStoresTheWorkingDaysAndNoMoment)
   EXPECT_EQ(note.Alarm(), (TNoteAlarm{false, 0, atToFront, {}, asOnce, Days("1111100")}));
 }
 
+TEST_F(NotesPropertiesTest, AnAlarmTypeAndScheduleWithoutItemStayAsTheyAre) {
+  WriteNote("1.tdn", "Title=Alt\r\nAlarm=1\r\nAlarmType=5\r\nAlarmSchedule=4\r\nPriority=9\r\n");
+  TwNote& note = *Start().Notes()[0];
+  ASSERT_TRUE(Open(note, [](TwNotesProperties& dialog) {
+    EXPECT_EQ(dialog.cbAction->currentIndex(), -1);
+    dialog.edTitle->setText("Neu");
+    dialog.btOk->click();
+  }));
+  EXPECT_EQ(note.Alarm().type, 5);
+  EXPECT_EQ(note.Alarm().schedule, 4);
+  EXPECT_EQ(note.Task().priority, 9);
+}
+
 TEST_F(NotesPropertiesTest, ASoundIsKeptOnlyForTheSoundAction) {
   const QString sound = dir_.filePath("gong.wav");
   QFile(sound).open(QIODevice::WriteOnly);
