@@ -109,10 +109,10 @@ void AddPreview(QFileDialog& dialog, const std::function<QImage(const QString&)>
   }
   const auto show = [label, preview](const QString& path) {
     const QImage image = preview(path);
-    label->setPixmap(image.isNull() ? QPixmap()
-                                    : QPixmap::fromImage(image.scaled(kSide - 4, kSide - 4,
-                                                                      Qt::KeepAspectRatio,
-                                                                      Qt::SmoothTransformation)));
+    label->setPixmap(
+        image.isNull() ? QPixmap()
+                       : QPixmap::fromImage(image.scaled(kSide - 4, kSide - 4, Qt::KeepAspectRatio,
+                                                         Qt::SmoothTransformation)));
   };
   show(first);
   QObject::connect(&dialog, &QFileDialog::currentChanged, label, show);

@@ -3,9 +3,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QColorDialog>
+#include <QComboBox>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QKeyEvent>
+
+#include "shared/font_dialog.h"
 
 namespace tolvex {
 
@@ -83,6 +88,29 @@ ModalAnswer AnswerFileDialog(const QString& path, ModalAnswer others) {
     if (files == nullptr) return others ? others(dialog) : kModalStillOpen;
     if (path.isEmpty()) return int(QDialog::Rejected);
     files->selectFile(path);
+    return int(QDialog::Accepted);
+  };
+}
+
+ModalAnswer AnswerColorDialog(const QColor& color, ModalAnswer others) {
+  return [color, others = std::move(others)](QDialog& dialog) {
+    auto* colors = qobject_cast<QColorDialog*>(&dialog);
+    if (colors == nullptr) return others ? others(dialog) : kModalStillOpen;
+    if (!color.isValid()) return int(QDialog::Rejected);
+    colors->setCurrentColor(color);
+    return int(QDialog::Accepted);
+  };
+}
+
+ModalAnswer AnswerFontDialog(const std::optional<QFont>& font, const QColor& color,
+                             ModalAnswer others) {
+  return [font, color, others = std::move(others)](QDialog& dialog) {
+    auto* fonts = qobject_cast<QFontDialog*>(&dialog);
+    if (fonts == nullptr) return others ? others(dialog) : kModalStillOpen;
+    if (!font) return int(QDialog::Rejected);
+    SelectFont(*fonts, *font);
+    auto* list = dialog.findChild<QComboBox*>(QLatin1String(kFontColorListName));
+    if (list != nullptr && color.isValid()) SelectFontColor(*list, color);
     return int(QDialog::Accepted);
   };
 }

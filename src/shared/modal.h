@@ -4,8 +4,11 @@
 // the hook.
 #pragma once
 
+#include <QColor>
+#include <QFont>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QDialog;
 
@@ -72,5 +75,16 @@ ModalAnswer AnswerByResult(int result);
 // or cancelling it when `path` is empty; every other dialog goes to
 // `others` (without it, it stays unanswered).
 ModalAnswer AnswerFileDialog(const QString& path, ModalAnswer others = {});
+
+// Answers a colour dialog (ExecColorDialog) as a person choosing `color`, or
+// cancelling it when `color` is invalid; every other dialog goes to
+// `others`.
+ModalAnswer AnswerColorDialog(const QColor& color, ModalAnswer others = {});
+
+// Answers a font dialog (ExecFontDialog) as a person choosing `font` in
+// `color` (an invalid colour keeps the dialog's), or cancelling it when
+// there is no font; every other dialog goes to `others`.
+ModalAnswer AnswerFontDialog(const std::optional<QFont>& font, const QColor& color = {},
+                             ModalAnswer others = {});
 
 }  // namespace tolvex

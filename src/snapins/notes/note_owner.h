@@ -20,6 +20,9 @@ class INoteOwner {
   virtual TwNote* NewNote() = 0;
   // Takes a deleted note out of the notes list; its window stays.
   virtual void RemoveNote(TwNote& note) = 0;
+  // The note's title, task switch or priority changed: the task list
+  // updates, adds or removes its row.
+  virtual void TaskChanged(TwNote& note) = 0;
 };
 
 }  // namespace tolvex

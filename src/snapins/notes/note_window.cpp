@@ -11,7 +11,9 @@
 
 #include "shared/message_dialog.h"
 #include "snapins/notes/note_file.h"
+#include "snapins/notes/note_look.h"
 #include "snapins/notes/note_owner.h"
+#include "snapins/notes/notes_properties.h"
 
 namespace tolvex {
 
@@ -197,19 +199,7 @@ void TwNote::SetLook(const TNoteLook& look) {
 }
 
 void TwNote::ApplyLook() {
-  const TNoteLook& look = look_;
-  QFont font(look.fontName);
-  font.setPointSize(look.fontSize > 0 ? look.fontSize : 8);
-  font.setBold(look.fontStyle[0]);
-  font.setItalic(look.fontStyle[1]);
-  font.setUnderline(look.fontStyle[2]);
-  font.setStrikeOut(look.fontStyle[3]);
-  edNote->setFont(font);
-  QPalette palette = edNote->palette();
-  palette.setColor(QPalette::Base, ColorToQColor(look.color));
-  palette.setColor(QPalette::Window, ColorToQColor(look.color));
-  palette.setColor(QPalette::Text, ColorToQColor(look.fontColor));
-  edNote->setPalette(palette);
+  ShowNoteLook(*edNote, look_);
 }
 
 bool TwNote::Delete(bool ask, QPoint position) {
@@ -235,10 +225,9 @@ bool TwNote::Delete(bool ask, QPoint position) {
   return true;
 }
 
-bool TwNote::OpenProperties(QWidget*) {
-  // The properties dialog is a form of its own; until it is part of the
-  // snap-in, the action that opens it stays disabled.
-  return false;
+bool TwNote::OpenProperties(QWidget* owner) {
+  TwNotesProperties dialog(*this, owner != nullptr ? *owner : *this);
+  return dialog.Run();
 }
 
 void TwNote::BringToFront() {

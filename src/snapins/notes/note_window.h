@@ -61,12 +61,15 @@ class TwNote : public QWidget {
   // takes it out of the panel's list. Whether it was deleted.
   bool Delete(bool ask, QPoint position);
   // Runs the note properties dialog owned by `owner` (this window when none);
-  // whether it ended with OK. The dialog is not part of this window.
+  // whether it ended with OK.
   bool OpenProperties(QWidget* owner);
 
+  // Showing makes the window's content; hiding saves the note.
+  void setVisible(bool visible) override;
   // Shows the note when hidden and brings it to the front.
   void BringToFront();
 
+  INoteOwner& Owner() const { return owner_; }
   QString FileName() const { return fileName_; }
   bool Deleted() const { return deleted_; }
   QString Title() const { return windowTitle(); }
@@ -74,7 +77,9 @@ class TwNote : public QWidget {
   const TNoteLook& Look() const { return look_; }
   void SetLook(const TNoteLook& look);
   TNoteTask& Task() { return task_; }
+  const TNoteTask& Task() const { return task_; }
   TNoteAlarm& Alarm() { return alarm_; }
+  const TNoteAlarm& Alarm() const { return alarm_; }
   TAlarmState& AlarmState() { return alarmState_; }
   QStringList Lines() const;
   // The text area, made now if the window was never shown.
@@ -97,7 +102,6 @@ class TwNote : public QWidget {
   TtxAction* acStayOnTop = nullptr;
 
  protected:
-  void setVisible(bool visible) override;
   void hideEvent(QHideEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

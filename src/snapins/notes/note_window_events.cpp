@@ -59,8 +59,6 @@ void TwNote::CreateActions() {
        QKeySequence(), -1);
   acCopy->setEnabled(false);
   acCut->setEnabled(false);
-  // Enabled once the properties dialog is part of the snap-in.
-  acProperties->setEnabled(false);
   acShowToolbar->setCheckable(true);
   acShowToolbar->setChecked(true);
   acStayOnTop->setCheckable(true);

@@ -6,22 +6,21 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QTabWidget>
 #include <QTimer>
 
 #include "app/folders.h"
 #include "app/ini_file.h"
 #include "platform/sound.h"
 #include "shared/message_dialog.h"
+#include "shared/placement.h"
 #include "snapins/notes/note_window.h"
 #include "snapins/notes/notes_artwork.h"
+#include "snapins/notes/notes_defaults.h"
+#include "snapins/notes/notes_list.h"
+#include "snapins/notes/task_list.h"
 
 namespace tolvex {
-
-namespace {
-
-const QString kDefaults = QStringLiteral("Defaults");
-
-}  // namespace
 
 TfrNotes::TfrNotes(ISnapInHost& host) : TSnapInPanel(host) {
   setObjectName(QStringLiteral("frNotes"));
@@ -49,6 +48,8 @@ TfrNotes::TfrNotes(ISnapInHost& host) : TSnapInPanel(host) {
 
 TfrNotes::~TfrNotes() {
   tiTimer->stop();
+  // It writes its settings as it goes.
+  delete std::exchange(taskList_, nullptr);
   SaveOnClose();
 }
 
@@ -83,11 +84,6 @@ void TfrNotes::CreateActions() {
        QStringLiteral("Aufgabenliste anzeigen"), 5);
   make(acOptions, "acOptions", QStringLiteral("&Einstellungen..."),
        QStringLiteral("Programmeinstellungen bearbeiten"), -1);
-  // Enabled once the notes list dialog and the task list are part of the
-  // snap-in.
-  acNotesList->setEnabled(false);
-  acOptions->setEnabled(false);
-  acTaskList->setEnabled(false);
   connect(acNewNote, &QAction::triggered, this, [this] { NewNote(); });
   connect(acNotesList, &QAction::triggered, this, [this] { ShowNotesList(0); });
   connect(acShowNotes, &QAction::triggered, this, &TfrNotes::ShowNotes);
@@ -117,6 +113,9 @@ void TfrNotes::Start() {
   notesFolder_ = tolvex::NotesFolder(config_->FileName());
   QDir().mkpath(notesFolder_);
   LoadNotes();
+  taskList_ = new TwTaskList(*this);
+  if (config_->ReadBool(QLatin1String(kDefaultsSection), QStringLiteral("ShowTaskList"), false))
+    ShowTaskList();
   tiTimer->start();
 }
 
@@ -149,14 +148,9 @@ void TfrNotes::LoadNotes() {
 TwNote* TfrNotes::NewNote() {
   auto* note = new TwNote(*this, this);
   if (config_ != nullptr) {
-    TNoteLook look;
-    look.fontName = config_->ReadString(kDefaults, QStringLiteral("FontName"), look.fontName);
-    look.fontSize = config_->ReadInteger(kDefaults, QStringLiteral("FontSize"), 8);
-    look.fontColor = config_->ReadInteger(kDefaults, QStringLiteral("FontColor"), 0);
-    look.fontStyle = IntToFlags(config_->ReadInteger(kDefaults, QStringLiteral("FontStyle"), 0));
-    look.color = config_->ReadInteger(kDefaults, QStringLiteral("Color"), kNoteColor);
-    note->SetLook(look);
-    note->SetToolbar(config_->ReadBool(kDefaults, QStringLiteral("ShowToolbar"), true));
+    const TNewNoteDefaults defaults = ReadNewNoteDefaults(*config_);
+    note->SetLook(defaults.look);
+    note->SetToolbar(defaults.showToolbar);
   }
   notes_.append(note);
   note->BringToFront();
@@ -165,6 +159,11 @@ TwNote* TfrNotes::NewNote() {
 
 void TfrNotes::RemoveNote(TwNote& note) {
   notes_.removeOne(&note);
+  TaskChanged(note);
+}
+
+void TfrNotes::TaskChanged(TwNote& note) {
+  if (taskList_ != nullptr) taskList_->NoteChanged(note);
 }
 
 void TfrNotes::ShowNotes() {
@@ -198,11 +197,20 @@ void TfrNotes::SelectNote(int index) {
   note->SetChanged(true);
 }
 
-bool TfrNotes::ShowNotesList(int) {
-  return false;
+bool TfrNotes::ShowNotesList(int page) {
+  if (config_ == nullptr) return false;
+  TwNotesList dialog(*this, *config_);
+  dialog.move(PullBackFromRightBottom(mapToGlobal(QPoint(width(), 0)), OuterSize(dialog)));
+  dialog.pcPages->setCurrentIndex(page);
+  return dialog.Run(notes_);
 }
 
-void TfrNotes::ShowTaskList() {}
+void TfrNotes::ShowTaskList() {
+  if (taskList_ == nullptr) return;
+  taskList_->show();
+  taskList_->raise();
+  taskList_->activateWindow();
+}
 
 void TfrNotes::contextMenuEvent(QContextMenuEvent* event) {
   pmNotes->popup(event->globalPos());

@@ -18,6 +18,7 @@ class QTimer;
 namespace tolvex {
 
 class TtxIniFile;
+class TwTaskList;
 
 class TfrNotes : public TSnapInPanel, public INoteOwner {
   Q_OBJECT
@@ -28,13 +29,15 @@ class TfrNotes : public TSnapInPanel, public INoteOwner {
   // before their windows go.
   ~TfrNotes() override;
 
-  // Appends the bar's submenu, creates the notes folder and reads every note
-  // file of it, in the order of their names.
+  // Appends the bar's submenu, creates the notes folder, reads every note
+  // file of it, in the order of their names, and makes the task list (shown
+  // when "ShowTaskList" says so).
   void Start() override;
 
   // A new note with the font, colour and toolbar of section "Defaults".
   TwNote* NewNote() override;
   void RemoveNote(TwNote& note) override;
+  void TaskChanged(TwNote& note) override;
   QString NotesFolder() const override { return notesFolder_; }
   TtxImageList& NoteImages() override { return *ilNote; }
 
@@ -52,11 +55,13 @@ class TfrNotes : public TSnapInPanel, public INoteOwner {
   void PopupSelectMenu();
   // A visible note comes to the front; a hidden one is shown and changed.
   void SelectNote(int index);
-  // The notes list dialog on its page 0 "&Notizen" or 1 "&Optionen", and the
-  // task list: forms of their own, whose actions stay disabled until they
-  // are part of the snap-in.
+  // Runs the notes list dialog on its page 0 "&Notizen" or 1 "&Optionen",
+  // placed at the panel's top-right corner; whether it ended with OK.
   bool ShowNotesList(int page);
+  // Shows the task list when hidden and brings it to the front.
   void ShowTaskList();
+  // Made by Start.
+  TwTaskList* TaskList() const { return taskList_; }
 
   TtxImageList* ilNotes = nullptr;
   TtxImageList* ilNote = nullptr;
@@ -91,6 +96,7 @@ class TfrNotes : public TSnapInPanel, public INoteOwner {
   TtxIniFile* config_ = nullptr;
   QString notesFolder_;
   QList<TwNote*> notes_;
+  TwTaskList* taskList_ = nullptr;
   TDateTime lastCheck_ = 0;
 };
 

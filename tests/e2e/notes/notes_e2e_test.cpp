@@ -39,9 +39,7 @@ class NotesE2e : public testing::Test {
     }
   }
 
-  QString UserFile(const QString& name) const {
-    return folder_.ConfigHome() + "/tolvex/" + name;
-  }
+  QString UserFile(const QString& name) const { return folder_.ConfigHome() + "/tolvex/" + name; }
   static void Write(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
@@ -93,6 +91,38 @@ TEST_F(NotesE2e, HandWrittenNotesOpenByTheirVisibilityAndSurviveTheEndOfTheBar) 
       "\r\nBodybegin\r\nMilch=2 Liter\r\nK\xc3\xa4se\r\n\r\nTitle=kein Titel\r\nBodyend\r\n"))
       << visible.toStdString();
   EXPECT_EQ(folder_.ReadFile(UserFile("data/notes/2.tdn")), QByteArray(kHiddenNote));
+}
+
+TEST_F(NotesE2e, TheTaskListOpensAtTheStartAndTickingATaskOffDeletesItsNote) {
+  Write(UserFile("data/notes/3.tdn"), "Title=Steuer\r\nTask=1\r\nPriority=1\r\nVisible=0\r\n");
+  Write(UserFile("tolvexbar.ini"),
+        "[Defaults]\nShowTaskList=1\nCheckTaskAction=2\nTasksPos=300,200,320,300\nTasksSort=1\n");
+  Start();
+  QString tasks;
+  ASSERT_TRUE(WaitUntil([&] {
+    tasks = Visible("^Aufgaben$");
+    return !tasks.isEmpty();
+  }));
+  const QString geometry = display_.Run("xdotool", {"getwindowgeometry", tasks});
+  EXPECT_TRUE(geometry.contains("320x300")) << geometry.toStdString();
+
+  // The list has the focus on its only row: Space ticks it off.
+  display_.Run("xdotool", {"windowactivate", "--sync", tasks});
+  QThread::msleep(300);
+  display_.Run("xdotool", {"key", "space"});
+  ASSERT_TRUE(WaitUntil([&] { return !QFileInfo::exists(UserFile("data/notes/3.tdn")); }));
+
+  const QString bar = Visible("^TolvexBar");
+  ASSERT_FALSE(bar.isEmpty());
+  display_.Run("xdotool", {"mousemove", "--window", bar, "30", "12", "click", "1"});
+  QThread::msleep(700);
+  display_.Run("xdotool", {"key", "b"});
+  ASSERT_TRUE(bar_->waitForFinished(15000));
+  const QByteArray settings = folder_.ReadFile(UserFile("tolvexbar.ini"));
+  EXPECT_TRUE(settings.contains("TasksSort=1")) << settings.toStdString();
+  EXPECT_TRUE(settings.contains("PreviewHeight=100")) << settings.toStdString();
+  EXPECT_TRUE(settings.contains(",320,300")) << settings.toStdString();
+  EXPECT_TRUE(QFileInfo::exists(UserFile("data/notes/1.tdn")));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "app/ini_file.h"
@@ -48,6 +49,8 @@ struct Question {
 class NotesTest : public testing::Test {
  protected:
   NotesTest() : bar_(dir_.filePath("tolvexbar.ini")) {}
+  // The panel goes before the bar's configuration file, as in the bar.
+  ~NotesTest() override { Stop(); }
 
   QString Folder() const { return dir_.path() + "/data/notes/"; }
   QString NotePath(const QString& name) const { return Folder() + name; }
@@ -86,6 +89,18 @@ class NotesTest : public testing::Test {
       };
       questions_.push_back({labelText("txHeadline"), labelText("txMessage"), dialog.pos()});
       return answer;
+    };
+  }
+
+  // Hands a dialog of type T to `use`, which closes it by a button (or leaves
+  // it open: no result); every other dialog goes to `others`.
+  template <typename T>
+  static ModalAnswer OnDialog(std::function<void(T&)> use, ModalAnswer others = {}) {
+    return [use = std::move(use), others = std::move(others)](QDialog& dialog) {
+      auto* typed = qobject_cast<T*>(&dialog);
+      if (typed == nullptr) return others ? others(dialog) : kModalStillOpen;
+      use(*typed);
+      return dialog.result();
     };
   }
 
