@@ -56,18 +56,18 @@ prepare() {
 }
 
 run_env() {
-  env HOME="$work/run/home" XDG_CONFIG_HOME="$work/run/home/.config" XDG_RUNTIME_DIR="$work" \
+  exec env HOME="$work/run/home" XDG_CONFIG_HOME="$work/run/home/.config" XDG_RUNTIME_DIR="$work" \
     XDG_DATA_HOME="$work/run/home/.local/share" TOLVEX_PLATFORM=sim \
     TOLVEX_SIM_NATIVE=toolbar,desktop,shell "$@"
 }
 
-# CPU time in milliseconds of all threads of `pid`.
-cpu_ms() {
+# CPU time in microseconds of all threads of `pid`.
+cpu_us() {
   local total=0 task
   for task in /proc/"$1"/task/*/schedstat; do
     total=$((total + $(cut -d' ' -f1 "$task")))
   done
-  echo $((total / 1000000))
+  echo $((total / 1000))
 }
 
 stop() {
@@ -85,6 +85,8 @@ for round in $(seq "$rounds"); do
     sleep 1
     rss=$(awk '/^VmRSS/ {print $2}' /proc/"$pid"/status)
     stop "$pid"
+    # What the window's end repaints is not the next program's.
+    sleep 0.5
     echo "$first" >>"$work/$program.first"
     echo "$last" >>"$work/$program.last"
     echo "$rss" >>"$work/$program.rss"
@@ -98,9 +100,9 @@ if [ "$idle" = --idle ]; then
     run_env $command >/dev/null 2>&1 &
     pid=$!
     sleep 5
-    before=$(cpu_ms "$pid")
+    before=$(cpu_us "$pid")
     sleep 30
-    echo $(($(cpu_ms "$pid") - before)) >"$work/$program.idle"
+    awk -v us=$(($(cpu_us "$pid") - before)) 'BEGIN {printf "%.1f", us / 1000}' >"$work/$program.idle"
     stop "$pid"
   done
 fi

@@ -41,7 +41,10 @@ int main(int argc, char** argv) {
   const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
   const xcb_damage_damage_t watch = xcb_generate_id(c);
   xcb_damage_create(c, watch, root, XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
-  xcb_flush(c);
+  /* A new watch first reports the whole screen: wait for that and drop it. */
+  free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), NULL));
+  xcb_generic_event_t* initial;
+  while ((initial = xcb_poll_for_event(c)) != NULL) free(initial);
 
   const double start = NowMs();
   const pid_t pid = fork();
@@ -64,6 +67,10 @@ int main(int argc, char** argv) {
       if ((event->response_type & 0x7f) == damage->first_event + XCB_DAMAGE_NOTIFY) {
         last = NowMs() - start;
         if (first < 0) first = last;
+        if (getenv("PAINT_WATCH_TRACE") != NULL) {
+          const xcb_damage_notify_event_t* n = (const xcb_damage_notify_event_t*)event;
+          fprintf(stderr, "%.1f ms: %dx%d+%d+%d\n", last, n->area.width, n->area.height, n->area.x, n->area.y);
+        }
       }
       free(event);
     }
