@@ -66,6 +66,8 @@ TfrClock::TfrClock(ISnapInHost& host) : TSnapInPanel(host) {
           [this](TRASNotify*, std::uint32_t hConn) { RasConnected(hConn); });
   connect(rnRASNotify_, &TRASNotify::OnDisconnected, this, [this] { RasDisconnected(); });
   tiTimer_.setInterval(1000);
+  // Whole-second timers of the bar wake it together, once a second.
+  tiTimer_.setTimerType(Qt::VeryCoarseTimer);
   connect(&tiTimer_, &QTimer::timeout, this, &TfrClock::Tick);
   tiTimer_.start();
 }

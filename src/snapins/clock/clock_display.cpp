@@ -78,6 +78,7 @@ void TfrClock::ApplyLayout(int layout) {
     resize(width(), panels[layout]->height());
     acMondphase_->setEnabled(layout == loStandard);
     for (int i = 0; i < 4; ++i) acLayouts_[i]->setChecked(i == layout);
+    RefreshTime();
   }
   Host().ConfigFile().WriteInteger(clock_keys::kSection, clock_keys::kLayout, layout);
 }
@@ -103,16 +104,27 @@ void TfrClock::Tick() {
 }
 
 void TfrClock::RefreshTime() {
+  // Only the layout on show: the others lie below the panel's edge, and
+  // the layout change refreshes the one it shows. Each tick so costs one
+  // text at most.
   const TDateTime now = Now();
   const QString time = FormatDateTime(QStringLiteral("hh:nn:ss"), now);
-  SetText(*txTime_, time);
-  SetText(*txCompactTime_, time);
-  SetText(*txMonthTime_, time);
-  // Time lines see the time of day alone: their date letters show day 0.
-  const TDateTime timeOfDay = CombineDateTime(0, now);
-  for (int i = 0; i < 3; ++i) {
-    if (lines_[i].kind == lkTime)
-      SetText(*txUserDef_[i], FormatDateTime(lines_[i].format, timeOfDay));
+  switch (layout_) {
+    case loCompact:
+      return SetText(*txCompactTime_, time);
+    case loMonth:
+      return SetText(*txMonthTime_, time);
+    case loUserDefined: {
+      // Time lines see the time of day alone: their date letters show day 0.
+      const TDateTime timeOfDay = CombineDateTime(0, now);
+      for (int i = 0; i < 3; ++i) {
+        if (lines_[i].kind == lkTime)
+          SetText(*txUserDef_[i], FormatDateTime(lines_[i].format, timeOfDay));
+      }
+      return;
+    }
+    default:
+      return SetText(*txTime_, time);
   }
 }
 

@@ -42,6 +42,8 @@ TfrNotes::TfrNotes(ISnapInHost& host) : TSnapInPanel(host) {
   tiTimer = new QTimer(this);
   tiTimer->setObjectName(QStringLiteral("tiTimer"));
   tiTimer->setInterval(1000);
+  // Whole-second timers of the bar wake it together, once a second.
+  tiTimer->setTimerType(Qt::VeryCoarseTimer);
   connect(tiTimer, &QTimer::timeout, this, &TfrNotes::CheckAlarms);
   QCoreApplication::instance()->installEventFilter(this);
 }
