@@ -115,6 +115,10 @@ TEST_F(AppBarE2E, DragFromTheLeftEdgeToTheRightAndIntoFloating) {
 TEST_F(AppBarE2E, ControlDragFloatsEvenAtTheEdge) {
   BarProcess bar(display_, {"--edge", "left", "--float", "300,200,104,300"});
   ASSERT_TRUE(WaitFor([&] { return WorkArea() == std::vector<long>{104, 0, 920, 768}; }));
+  // The window manager reserves the strip before the bar has placed itself:
+  // the drag waits for the bar's own word that it stands docked.
+  ASSERT_TRUE(WaitFor([&] { return bar.State().startsWith("edge=0 rect=0,0,104,768"); }))
+      << bar.State().toStdString();
   display_.Run("xdotool", {"keydown", "ctrl"});
   Drag({{50, 400}, {40, 380}, {20, 350}, {10, 300}});
   display_.Run("xdotool", {"keyup", "ctrl"});
