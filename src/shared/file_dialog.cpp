@@ -1,4 +1,4 @@
-// The open-file dialogs, with the design's filter texts and, for program
+// The open-file dialogs, with the bar's own filter texts and, for program
 // filters, the programs of this system.
 #include "shared/file_dialog.h"
 

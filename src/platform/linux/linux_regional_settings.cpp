@@ -94,8 +94,8 @@ void AppendLiteral(QString& out, const QString& text) {
 }
 
 // Qt's short date pattern in the letters of the shared formatting. Years are
-// always shown with four digits, as the short date formats of the design's
-// platform do; a two-digit year in a date hint is ambiguous.
+// always shown with four digits, as the short date formats of the Windows
+// regional settings do; a two-digit year in a date hint is ambiguous.
 std::string ShortDateFormatOf(const QString& pattern) {
   QString out;
   for (const PatternPiece& piece : SplitPattern(pattern)) {
