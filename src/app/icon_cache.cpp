@@ -27,8 +27,18 @@ QString TIconCache::Key(const QString& file, int index, int size, double deviceP
       .arg(devicePixelRatio);
 }
 
-bool TIconCache::Has(const QString& file, int index, int size, double devicePixelRatio) const {
-  return images_.contains(Key(file, index, size, devicePixelRatio));
+QPixmap TIconCache::ToPixmap(const QImage& image, double devicePixelRatio) {
+  if (image.isNull()) return {};
+  QPixmap pixmap = QPixmap::fromImage(image);
+  pixmap.setDevicePixelRatio(devicePixelRatio);
+  return pixmap;
+}
+
+std::optional<QPixmap> TIconCache::Known(const QString& file, int index, int size,
+                                         double devicePixelRatio) {
+  const QImage* cached = images_.object(Key(file, index, size, devicePixelRatio));
+  if (cached == nullptr) return std::nullopt;
+  return ToPixmap(*cached, devicePixelRatio);
 }
 
 QPixmap TIconCache::Icon(const QString& file, int index, int size, double devicePixelRatio) {
@@ -39,10 +49,7 @@ QPixmap TIconCache::Icon(const QString& file, int index, int size, double device
   // A file without the icon is remembered too, at the cost of one byte.
   if (cached == nullptr)
     images_.insert(key, new QImage(image), qMax<qsizetype>(1, image.sizeInBytes()));
-  if (image.isNull()) return {};
-  QPixmap pixmap = QPixmap::fromImage(image);
-  pixmap.setDevicePixelRatio(devicePixelRatio);
-  return pixmap;
+  return ToPixmap(image, devicePixelRatio);
 }
 
 TIconCache& LauncherIcons() {

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QString>
+#include <optional>
 
 namespace tolvex {
 
@@ -21,13 +22,15 @@ class TIconCache {
   // when the file has no such icon.
   QPixmap Icon(const QString& file, int index, int size, double devicePixelRatio);
 
-  // Whether Icon() has the answer for these without extracting.
-  bool Has(const QString& file, int index, int size, double devicePixelRatio) const;
+  // The answer of Icon() when it was extracted before (a null pixmap for a
+  // file without the icon); nothing when extracting is still to be done.
+  std::optional<QPixmap> Known(const QString& file, int index, int size, double devicePixelRatio);
 
   qsizetype Count() const { return images_.count(); }
 
  private:
   static QString Key(const QString& file, int index, int size, double devicePixelRatio);
+  static QPixmap ToPixmap(const QImage& image, double devicePixelRatio);
 
   // Images, not pixmaps: the cache may outlive the application object.
   QCache<QString, QImage> images_;

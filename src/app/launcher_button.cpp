@@ -43,9 +43,13 @@ void TTolvexButton::LoadFromSection(const TtxIniFile& file, int number, bool ico
   SetSmallIcon(Size_ == ls16);
   if (Size_ == ls16) resize(width(), kSmallHeight);
   if (Size_ == ls32) resize(width(), kLargeHeight);
-  if (!iconLater ||
-      LauncherIcons().Has(IconFile_, IconIndex_, IconPixels(), devicePixelRatioF())) {
+  if (!iconLater) {
     LoadIcon();
+    return;
+  }
+  if (const std::optional<QPixmap> known =
+          LauncherIcons().Known(IconFile_, IconIndex_, IconPixels(), devicePixelRatioF())) {
+    ShowIcon(*known);
   }
 }
 
@@ -59,9 +63,11 @@ int TTolvexButton::IconPixels() const {
 }
 
 bool TTolvexButton::LoadIcon() {
+  return ShowIcon(LauncherIcons().Icon(IconFile_, IconIndex_, IconPixels(), devicePixelRatioF()));
+}
+
+bool TTolvexButton::ShowIcon(const QPixmap& icon) {
   IconPending_ = false;
-  const QPixmap icon =
-      LauncherIcons().Icon(IconFile_, IconIndex_, IconPixels(), devicePixelRatioF());
   if (!icon.isNull()) {
     SetPicture(icon);
     return false;

@@ -51,6 +51,9 @@ class TTolvexButton : public TrButton {
  private:
   // The icon's size in pixels for the launcher's size.
   int IconPixels() const;
+  // Shows `icon`, or the ordinary row for a null one; true when that
+  // changed the button's height.
+  bool ShowIcon(const QPixmap& icon);
 
   QString Target_;
   QString Parameters_;
