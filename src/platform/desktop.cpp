@@ -1,18 +1,15 @@
 // Slot of the desktop service and the default metric values.
 #include "platform/desktop.h"
 
-#include "platform/linux/linux_desktop.h"
+#include "platform/backends.h"
 #include "platform/service.h"
-#include "platform/sim/sim_desktop.h"
 
 namespace tolvex::platform {
 
 namespace {
 
 ServiceSlot<IDesktop>& Slot() {
-  static ServiceSlot<IDesktop> slot(
-      "desktop", [] { return std::unique_ptr<IDesktop>(std::make_unique<LinuxDesktop>()); },
-      [] { return std::unique_ptr<IDesktop>(std::make_unique<sim::SimDesktop>()); });
+  static ServiceSlot<IDesktop> slot("desktop", NativeDesktop, SimulatedDesktop);
   return slot;
 }
 

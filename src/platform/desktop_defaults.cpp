@@ -1,21 +1,15 @@
 // Slot of the desktop-defaults service.
 #include "platform/desktop_defaults.h"
 
-#include "platform/linux/linux_desktop_defaults.h"
+#include "platform/backends.h"
 #include "platform/service.h"
-#include "platform/sim/sim_desktop_defaults.h"
 
 namespace tolvex::platform {
 
 namespace {
 
 ServiceSlot<IDesktopDefaults>& Slot() {
-  static ServiceSlot<IDesktopDefaults> slot(
-      "desktop_defaults",
-      [] { return std::unique_ptr<IDesktopDefaults>(std::make_unique<LinuxDesktopDefaults>()); },
-      [] {
-        return std::unique_ptr<IDesktopDefaults>(std::make_unique<sim::SimDesktopDefaults>());
-      });
+  static ServiceSlot<IDesktopDefaults> slot("desktop_defaults", NativeDesktopDefaults, SimulatedDesktopDefaults);
   return slot;
 }
 

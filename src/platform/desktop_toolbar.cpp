@@ -1,29 +1,15 @@
-// Slot of the desktop-toolbar service: the X11 back end when the program
-// runs on an X display, else one that reserves nothing.
+// Slot of the desktop-toolbar service.
 #include "platform/desktop_toolbar.h"
 
-#include "platform/linux/unmanaged_desktop_toolbar.h"
+#include "platform/backends.h"
 #include "platform/service.h"
-#include "platform/sim/sim_desktop_toolbar.h"
-#ifdef TOLVEX_HAVE_X11
-#include "platform/x11/x11_desktop_toolbar.h"
-#endif
 
 namespace tolvex::platform {
 
 namespace {
 
-std::unique_ptr<IDesktopToolbar> Native() {
-#ifdef TOLVEX_HAVE_X11
-  if (auto x11 = x11::X11DesktopToolbar::Create()) return x11;
-#endif
-  return std::make_unique<UnmanagedDesktopToolbar>();
-}
-
 ServiceSlot<IDesktopToolbar>& Slot() {
-  static ServiceSlot<IDesktopToolbar> slot("toolbar", Native, [] {
-    return std::unique_ptr<IDesktopToolbar>(std::make_unique<sim::SimDesktopToolbar>());
-  });
+  static ServiceSlot<IDesktopToolbar> slot("toolbar", NativeDesktopToolbar, SimulatedDesktopToolbar);
   return slot;
 }
 

@@ -1,18 +1,15 @@
 // Slot of the dynamic-library service.
 #include "platform/libraries.h"
 
-#include "platform/linux/linux_libraries.h"
+#include "platform/backends.h"
 #include "platform/service.h"
-#include "platform/sim/sim_libraries.h"
 
 namespace tolvex::platform {
 
 namespace {
 
 ServiceSlot<ILibraries>& Slot() {
-  static ServiceSlot<ILibraries> slot(
-      "libraries", [] { return std::unique_ptr<ILibraries>(std::make_unique<LinuxLibraries>()); },
-      [] { return std::unique_ptr<ILibraries>(std::make_unique<sim::SimLibraries>()); });
+  static ServiceSlot<ILibraries> slot("libraries", NativeLibraries, SimulatedLibraries);
   return slot;
 }
 

@@ -1,6 +1,7 @@
 // Reads TOLVEX_PLATFORM and TOLVEX_SIM_NATIVE.
 #include "platform/platform.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -26,6 +27,13 @@ bool IsSimulated(std::string_view service) {
     list.remove_prefix(comma + 1);
   }
   return true;
+}
+
+void RefuseSimulation(const char* service) {
+  std::fprintf(stderr, "TOLVEX_PLATFORM=sim: dieses Programm hat keinen simulierten Dienst \"%s\".\n",
+               service);
+  std::fflush(stderr);
+  std::abort();
 }
 
 }  // namespace tolvex::platform

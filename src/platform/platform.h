@@ -17,4 +17,8 @@ bool IsSimulated();
 // True when the simulated back end serves `service`.
 bool IsSimulated(std::string_view service);
 
+// Ends the program with a message: `service` is to be simulated, but this
+// build has no simulated back end for it.
+[[noreturn]] void RefuseSimulation(const char* service);
+
 }  // namespace tolvex::platform

@@ -1,21 +1,15 @@
 // Slot of the regional settings service and the German settings.
 #include "platform/regional_settings.h"
 
-#include "platform/linux/linux_regional_settings.h"
+#include "platform/backends.h"
 #include "platform/service.h"
-#include "platform/sim/sim_regional_settings.h"
 
 namespace tolvex::platform {
 
 namespace {
 
 ServiceSlot<IRegionalSettings>& Slot() {
-  static ServiceSlot<IRegionalSettings> slot(
-      "regional",
-      [] { return std::unique_ptr<IRegionalSettings>(std::make_unique<LinuxRegionalSettings>()); },
-      [] {
-        return std::unique_ptr<IRegionalSettings>(std::make_unique<sim::SimRegionalSettings>());
-      });
+  static ServiceSlot<IRegionalSettings> slot("regional", NativeRegionalSettings, SimulatedRegionalSettings);
   return slot;
 }
 

@@ -20,7 +20,13 @@ class ServiceSlot {
       : name_(name), native_(native), simulated_(simulated) {}
 
   Interface& Get() {
-    if (!instance_) instance_ = IsSimulated(name_) ? simulated_() : native_();
+    if (!instance_) {
+      if (!IsSimulated(name_)) {
+        instance_ = native_();
+      } else if (!(instance_ = simulated_())) {
+        RefuseSimulation(name_);
+      }
+    }
     return *instance_;
   }
 

@@ -1,19 +1,15 @@
 // Slot of the session watch.
 #include "platform/session_watch.h"
 
-#include "platform/linux/linux_session_watch.h"
+#include "platform/backends.h"
 #include "platform/service.h"
-#include "platform/sim/sim_session_watch.h"
 
 namespace tolvex::platform {
 
 namespace {
 
 ServiceSlot<ISessionWatch>& Slot() {
-  static ServiceSlot<ISessionWatch> slot(
-      "session",
-      [] { return std::unique_ptr<ISessionWatch>(std::make_unique<LinuxSessionWatch>()); },
-      [] { return std::unique_ptr<ISessionWatch>(std::make_unique<sim::SimSessionWatch>()); });
+  static ServiceSlot<ISessionWatch> slot("session", NativeSessionWatch, SimulatedSessionWatch);
   return slot;
 }
 

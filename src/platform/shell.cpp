@@ -1,18 +1,15 @@
 // Slot of the shell service.
 #include "platform/shell.h"
 
-#include "platform/linux/linux_shell.h"
+#include "platform/backends.h"
 #include "platform/service.h"
-#include "platform/sim/sim_shell.h"
 
 namespace tolvex::platform {
 
 namespace {
 
 ServiceSlot<IShell>& Slot() {
-  static ServiceSlot<IShell> slot(
-      "shell", [] { return std::unique_ptr<IShell>(std::make_unique<LinuxShell>()); },
-      [] { return std::unique_ptr<IShell>(std::make_unique<sim::SimShell>()); });
+  static ServiceSlot<IShell> slot("shell", NativeShell, SimulatedShell);
   return slot;
 }
 

@@ -2,19 +2,15 @@
 // requests to the handler.
 #include "platform/single_instance.h"
 
-#include "platform/linux/linux_single_instance.h"
+#include "platform/backends.h"
 #include "platform/service.h"
-#include "platform/sim/sim_single_instance.h"
 
 namespace tolvex::platform {
 
 namespace {
 
 ServiceSlot<ISingleInstance>& Slot() {
-  static ServiceSlot<ISingleInstance> slot(
-      "single_instance",
-      [] { return std::unique_ptr<ISingleInstance>(std::make_unique<LinuxSingleInstance>()); },
-      [] { return std::unique_ptr<ISingleInstance>(std::make_unique<sim::SimSingleInstance>()); });
+  static ServiceSlot<ISingleInstance> slot("single_instance", NativeSingleInstance, SimulatedSingleInstance);
   return slot;
 }
 

@@ -1,18 +1,15 @@
 // Slot of the sound service.
 #include "platform/sound.h"
 
-#include "platform/linux/linux_sound.h"
+#include "platform/backends.h"
 #include "platform/service.h"
-#include "platform/sim/sim_sound.h"
 
 namespace tolvex::platform {
 
 namespace {
 
 ServiceSlot<ISound>& Slot() {
-  static ServiceSlot<ISound> slot(
-      "sound", [] { return std::unique_ptr<ISound>(std::make_unique<LinuxSound>()); },
-      [] { return std::unique_ptr<ISound>(std::make_unique<sim::SimSound>()); });
+  static ServiceSlot<ISound> slot("sound", NativeSound, SimulatedSound);
   return slot;
 }
 
