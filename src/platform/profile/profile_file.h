@@ -1,5 +1,6 @@
 // Reading and atomically replacing whole files, for the private-profile
-// engine. POSIX only; a Windows back end has its own.
+// engine; each system has its own (linux/posix_profile_file.cpp,
+// win32/win32_profile_file.cpp).
 #pragma once
 
 #include <cstdint>

@@ -1,23 +1,20 @@
 // Whole-file reads and atomic replacement on POSIX systems.
 #include "platform/profile/profile_file.h"
+#include "platform/profile/temporary_names.h"
 
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <climits>
 #include <cstdlib>
-#include <random>
 
 namespace tolvex::platform::profile {
 
 namespace {
-
-constexpr char kTemporaryMark[] = ".tmp-";
 
 std::int64_t ModifiedNs(const struct stat& st) {
   return static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
@@ -50,17 +47,6 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-std::string FolderOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // A symbolic link is followed to the file it names, also when that file does
 // not exist yet, so the link survives. Empty for a chain of links without an
 // end.
@@ -73,38 +59,16 @@ std::string ResolveLink(const std::string& path) {
     const ssize_t length = ::readlink(current.c_str(), target.data(), target.size());
     if (length <= 0 || static_cast<size_t>(length) >= target.size()) return {};
     target.resize(static_cast<size_t>(length));
-    current = target.front() == '/' ? target : FolderOf(current) + "/" + target;
+    current = target.front() == '/' ? target : FolderOf(current, false) + "/" + target;
   }
   return {};
-}
-
-// "<name>.tmp-<process>-<counter>-<random>", as CreateTemporary names them.
-bool IsTemporaryOf(std::string_view candidate, std::string_view prefix) {
-  if (candidate.substr(0, prefix.size()) != prefix) return false;
-  candidate.remove_prefix(prefix.size());
-  for (int group = 0; group < 3; ++group) {
-    size_t digits = 0;
-    while (digits < candidate.size() && candidate[digits] >= '0' && candidate[digits] <= '9') {
-      ++digits;
-    }
-    if (digits == 0) return false;
-    candidate.remove_prefix(digits);
-    if (group < 2) {
-      if (candidate.empty() || candidate.front() != '-') return false;
-      candidate.remove_prefix(1);
-    }
-  }
-  return candidate.empty();
 }
 
 // Creates the temporary file with mode 0666, so the umask decides what a new
 // file's permissions are, as for any other new file.
 int CreateTemporary(const std::string& target, std::string& name) {
-  static std::atomic<unsigned> counter{0};
-  std::random_device random;
   for (int attempt = 0; attempt < 100; ++attempt) {
-    name = target + kTemporaryMark + std::to_string(::getpid()) + "-" + std::to_string(counter++) +
-           "-" + std::to_string(random());
+    name = TemporaryNameFor(target, static_cast<std::uint64_t>(::getpid()));
     const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
@@ -199,7 +163,7 @@ bool ReplaceFile(const std::string& path, std::string_view bytes) {
     return false;
   }
   // The rename itself reaches the disk only with its folder.
-  const int folder = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int folder = ::open(FolderOf(target, false).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (folder >= 0) {
     ::fsync(folder);
     ::close(folder);
@@ -210,12 +174,12 @@ bool ReplaceFile(const std::string& path, std::string_view bytes) {
 void RemoveStaleTemporaries(const std::string& path) {
   const std::string target = ResolveLink(path);
   if (target.empty()) return;
-  const std::string folder = FolderOf(target);
-  const std::string prefix = NameOf(target) + kTemporaryMark;
+  const std::string folder = FolderOf(target, false);
+  const std::string name = NameOf(target, false);
   DIR* entries = ::opendir(folder.c_str());
   if (entries == nullptr) return;
   while (const dirent* entry = ::readdir(entries)) {
-    if (!IsTemporaryOf(entry->d_name, prefix)) continue;
+    if (!IsTemporaryOf(entry->d_name, name)) continue;
     const std::string candidate = folder + "/" + entry->d_name;
     struct stat st;
     if (::lstat(candidate.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
