@@ -10,7 +10,7 @@
 
 #include "large_library.h"
 #include "platform/icons/icon_loader.h"
-#include "platform/linux/linux_icon_image.h"
+#include "platform/qt_icon_image.h"
 #include "platform/linux/linux_shell.h"
 
 namespace {

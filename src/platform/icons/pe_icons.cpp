@@ -6,7 +6,7 @@
 
 #include "platform/icons/icon_container.h"
 #include "platform/icons/icon_group.h"
-#include "platform/icons/module_header.h"
+#include "platform/icons/pe_layout.h"
 
 namespace tolvex::platform::icons {
 
@@ -14,30 +14,10 @@ namespace {
 
 constexpr std::uint16_t kIconResource = 3;
 constexpr std::uint16_t kGroupIconResource = 14;
-constexpr std::uint16_t kPe32Magic = 0x10B;
-constexpr std::uint16_t kPe32PlusMagic = 0x20B;
-constexpr std::uint32_t kResourceDirectoryIndex = 2;
-constexpr std::size_t kCoffHeaderSize = 20;
-constexpr std::size_t kSectionSize = 40;
 constexpr std::size_t kDirectoryHeaderSize = 16;
 constexpr std::size_t kDirectoryEntrySize = 8;
 constexpr std::size_t kDataEntrySize = 16;
 constexpr std::uint32_t kHighBit = 0x80000000;
-
-struct Section {
-  std::uint32_t address = 0;
-  std::uint32_t virtualSize = 0;
-  std::uint32_t rawSize = 0;
-  std::uint32_t rawOffset = 0;
-
-  // Whether address `at` lies in the section's memory and in its file bytes.
-  // A section's file bytes may be padded beyond its memory size, into the
-  // addresses of the next section.
-  bool Holds(std::uint32_t at) const {
-    const std::uint32_t extent = virtualSize != 0 ? virtualSize : rawSize;
-    return at >= address && at - address < extent && at - address < rawSize;
-  }
-};
 
 // One entry of a resource directory: a name or an ID, and a `target`
 // relative to the resource root, with the high bit a subdirectory, else a
@@ -50,8 +30,7 @@ struct DirectoryEntry {
 
 class PeIcons : public IconContainer {
  public:
-  PeIcons(ByteSource& source, std::vector<Section> sections)
-      : IconContainer(source), sections_(std::move(sections)) {}
+  PeIcons(ByteSource& source, PeLayout layout) : IconContainer(source), layout_(std::move(layout)) {}
 
   // Finds the resource root and the two directories of icon resources.
   void ReadResources(std::uint32_t rootAddress) {
@@ -160,19 +139,11 @@ class PeIcons : public IconContainer {
     return Data(view.U32(0), view.U32(4));
   }
 
-  // The file bytes of `size` bytes at relative virtual address `address`,
-  // cut to the part the file holds.
   std::optional<ImageRef> Data(std::uint32_t address, std::uint32_t size) const {
-    for (const Section& section : sections_) {
-      if (!section.Holds(address)) continue;
-      const std::uint32_t into = address - section.address;
-      return ImageRef{std::uint64_t(section.rawOffset) + into,
-                      std::min(size, section.rawSize - into)};
-    }
-    return std::nullopt;
+    return layout_.Data(address, size);
   }
 
-  std::vector<Section> sections_;
+  PeLayout layout_;
   std::uint64_t root_ = 0;
   std::optional<Directory> groups_;
   std::optional<Directory> icons_;
@@ -181,32 +152,11 @@ class PeIcons : public IconContainer {
 }  // namespace
 
 std::unique_ptr<IconContainer> OpenPeIcons(ByteSource& source) {
-  const std::optional<std::uint32_t> pe = ModuleHeader(source, "PE");
-  if (!pe || source.U16(std::uint64_t(*pe) + 2) != 0) return nullptr;
-  const std::uint64_t coffAt = std::uint64_t(*pe) + 4;
-  std::uint8_t coffBytes[kCoffHeaderSize];
-  if (!source.Read(coffAt, coffBytes, sizeof coffBytes)) return nullptr;
-  const ByteView coff(coffBytes);
-  const std::uint64_t optional = coffAt + kCoffHeaderSize;
-  const std::optional<std::uint16_t> magic = source.U16(optional);
-  if (magic != kPe32Magic && magic != kPe32PlusMagic) return nullptr;
-
-  const std::vector<std::uint8_t> table =
-      source.BytesUpTo(optional + coff.U16(16), std::size_t(coff.U16(2)) * kSectionSize);
-  const ByteView view(table);
-  std::vector<Section> sections(table.size() / kSectionSize);
-  for (std::size_t i = 0; i < sections.size(); ++i) {
-    const std::size_t at = i * kSectionSize;
-    sections[i] = {view.U32(at + 12), view.U32(at + 8), view.U32(at + 16), view.U32(at + 20)};
-  }
-  auto icons = std::make_unique<PeIcons>(source, std::move(sections));
-
-  const std::uint64_t countAt = optional + (magic == kPe32Magic ? 92 : 108);
-  const std::optional<std::uint32_t> directories = source.U32(countAt);
-  const std::optional<std::uint32_t> resources =
-      source.U32(countAt + 4 + kResourceDirectoryIndex * 8);
-  if (directories && *directories > kResourceDirectoryIndex && resources && *resources != 0)
-    icons->ReadResources(*resources);
+  std::optional<PeLayout> layout = PeLayout::Read(source);
+  if (!layout) return nullptr;
+  const std::optional<std::uint32_t> resources = layout->Directory(source, kPeResourceDirectory);
+  auto icons = std::make_unique<PeIcons>(source, std::move(*layout));
+  if (resources) icons->ReadResources(*resources);
   return icons;
 }
 

@@ -8,7 +8,7 @@
 
 #include "platform/icons/icon_loader.h"
 #include "platform/linux/desktop_entry.h"
-#include "platform/linux/linux_icon_image.h"
+#include "platform/qt_icon_image.h"
 #include "platform/linux/linux_shell.h"
 #include "platform/linux/linux_theme_icons.h"
 

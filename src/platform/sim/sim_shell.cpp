@@ -6,7 +6,7 @@
 
 #include "platform/icons/icon_loader.h"
 #include "platform/linux/desktop_entry.h"
-#include "platform/linux/linux_icon_image.h"
+#include "platform/qt_icon_image.h"
 #include "platform/linux/user_folders.h"
 #include "platform/sim/sim_log.h"
 

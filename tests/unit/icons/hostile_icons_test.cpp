@@ -7,7 +7,7 @@
 
 #include "exercise_icons.h"
 #include "icon_fixtures.h"
-#include "platform/linux/linux_icon_image.h"
+#include "platform/qt_icon_image.h"
 
 namespace tolvex::platform::icons::testing {
 namespace {

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 
 #include "icon_fixtures.h"
-#include "platform/linux/linux_icon_image.h"
+#include "platform/qt_icon_image.h"
 
 namespace tolvex::platform::icons::testing {
 namespace {

@@ -1,6 +1,6 @@
 // Icon images as Qt images. An icon image has the memory layout of a
 // QImage::Format_ARGB32 image, so the conversions copy lines.
-#include "platform/linux/linux_icon_image.h"
+#include "platform/qt_icon_image.h"
 
 #include <QPainter>
 #include <algorithm>
