@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
+// The shell header renames ExtractIcon to its wide version.
+#undef ExtractIcon
 
 #include <QFileInfo>
 #include <QImage>
