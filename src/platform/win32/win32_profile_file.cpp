@@ -1,6 +1,8 @@
 // Whole-file reads and atomic replacement on Windows. Paths are UTF-8 with
 // "/" or "\" between their parts.
 #include <windows.h>
+// The system header renames ReplaceFile to its wide version.
+#undef ReplaceFile
 
 #include <chrono>
 
