@@ -4,8 +4,9 @@
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
-// The shell header renames ExtractIcon to its wide version.
+// The system headers rename ExtractIcon and LoadIcon to their wide versions.
 #undef ExtractIcon
+#undef LoadIcon
 
 #include <QFileInfo>
 #include <QImage>

@@ -4,6 +4,9 @@ extern "C" __declspec(dllexport) int TolvexTestAnswer() {
   return 42;
 }
 
-extern "C" __declspec(dllexport) bool TolvexTestCallBack(bool (*callback)(void*), void* context) {
+// Not a jump into the callback: the library's return address must stay on
+// the stack while the callback runs.
+extern "C" __declspec(dllexport) __attribute__((optimize("no-optimize-sibling-calls"))) bool
+TolvexTestCallBack(bool (*callback)(void*), void* context) {
   return callback(context);
 }
