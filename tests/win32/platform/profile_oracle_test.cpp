@@ -69,6 +69,16 @@ std::vector<std::string> SystemSections(const std::string& file) {
 // purpose, where the engine keeps its own rule (profile_document.h).
 enum Differs : int { kNothing = 0, kValue = 1, kKeyNames = 2, kSectionNames = 4 };
 
+// A case's name as a test name: its letters and digits.
+template <class Case>
+std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+  std::string name;
+  for (const char* c = info.param.name; *c != '\0'; ++c) {
+    if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+  }
+  return name;
+}
+
 struct ReadCase {
   const char* name;
   const char* contents;
@@ -132,14 +142,7 @@ TEST_P(ProfileOracleRead, AgreesWithTheSystem) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, ProfileOracleRead, ::testing::ValuesIn(kReadCases),
-                         [](const ::testing::TestParamInfo<ReadCase>& info) {
-                           std::string name;
-                           for (const char* c = info.param.name; *c != '\0'; ++c)
-                             if (std::isalnum(static_cast<unsigned char>(*c))) {
-                               name += *c;
-                             }
-                           return name;
-                         });
+                         CaseName<ReadCase>);
 
 struct WriteCase {
   const char* name;
@@ -208,14 +211,7 @@ TEST_P(ProfileOracleWrite, TheEngineReadsWhatTheSystemWrote) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, ProfileOracleWrite, ::testing::ValuesIn(kWriteCases),
-                         [](const ::testing::TestParamInfo<WriteCase>& info) {
-                           std::string name;
-                           for (const char* c = info.param.name; *c != '\0'; ++c)
-                             if (std::isalnum(static_cast<unsigned char>(*c))) {
-                               name += *c;
-                             }
-                           return name;
-                         });
+                         CaseName<WriteCase>);
 
 }  // namespace
 }  // namespace tolvex::platform
