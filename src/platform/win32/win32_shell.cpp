@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
+// The system names its own function so; ours is the icon loader's.
+#undef LoadIcon
 // The shell header renames ExtractIcon to its wide version.
 #undef ExtractIcon
 
