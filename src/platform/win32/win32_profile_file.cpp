@@ -1,7 +1,7 @@
 // Whole-file reads and atomic replacement on Windows. Paths are UTF-8 with
 // "/" or "\" between their parts.
 #include <windows.h>
-// The system header renames ReplaceFile to its wide version.
+// The system names its own function so; ours is the one of profile_file.h.
 #undef ReplaceFile
 
 #include <chrono>

@@ -4,9 +4,10 @@
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
-// The system headers rename ExtractIcon and LoadIcon to their wide versions.
-#undef ExtractIcon
+// The system names its own function so; ours is the icon loader's.
 #undef LoadIcon
+// The shell header renames ExtractIcon to its wide version.
+#undef ExtractIcon
 
 #include <QFileInfo>
 #include <QImage>
