@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cwchar>
+
 #include "platform/display_probe.h"
 #include "platform/tcp_connection.h"
 #include "platform/win32/win32_desktop.h"
@@ -199,6 +201,33 @@ TEST(Win32TcpConnection, AQuietServerTimesTheReadOut) {
   auto connection = ConnectTcp("127.0.0.1", listener.Port(), 2000, error);
   ASSERT_NE(connection, nullptr);
   EXPECT_FALSE(connection->WaitReadable(50));
+}
+
+}  // namespace
+}  // namespace tolvex::platform
+
+namespace tolvex::platform {
+namespace {
+
+// Run with LANG=de_DE.UTF-8 by its own ctest entry; skipped for other users.
+TEST(Win32RegionalSettings, GermanUser) {
+  wchar_t locale[LOCALE_NAME_MAX_LENGTH];
+  GetUserDefaultLocaleName(locale, LOCALE_NAME_MAX_LENGTH);
+  if (wcsncmp(locale, L"de-", 3) != 0)
+    GTEST_SKIP() << "the user's locale is not German";
+  Win32RegionalSettings settings;
+  const RegionalFormat& format = settings.Format();
+  EXPECT_EQ(format.dateSeparator, ".");
+  EXPECT_EQ(format.timeSeparator, ":");
+  // Windows writes the German short date "dd.MM.yyyy", Wine "d.M.yyyy".
+  EXPECT_TRUE(format.shortDateFormat == "dd.mm.yyyy" || format.shortDateFormat == "d.m.yyyy")
+      << format.shortDateFormat;
+  EXPECT_EQ(format.longDayNames[0], "Sonntag");
+  EXPECT_EQ(format.longDayNames[1], "Montag");
+  EXPECT_EQ(format.shortDayNames[1], "Mo");
+  EXPECT_EQ(format.longMonthNames[2], "März");
+  EXPECT_EQ(format.longMonthNames[11], "Dezember");
+  EXPECT_EQ(format.shortMonthNames[11], "Dez");
 }
 
 }  // namespace
