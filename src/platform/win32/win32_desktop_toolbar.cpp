@@ -1,9 +1,12 @@
+// The desktop toolbar through the shell's application-bar messages.
 #include "platform/win32/win32_desktop_toolbar.h"
 
 #include <windows.h>
 #include <shellapi.h>
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QWindow>
 
 namespace tolvex::platform {
 
@@ -26,6 +29,14 @@ APPBARDATA Data(WindowId window, int edge = ABE_LEFT, const Rect& rect = {}) {
 
 Rect RectOf(const RECT& rect) {
   return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+// The Qt window of a native window, when the program has one.
+QWindow* QtWindowOf(WindowId window) {
+  if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return nullptr;
+  for (QWindow* candidate : QGuiApplication::topLevelWindows())
+    if (candidate->handle() != nullptr && candidate->winId() == window) return candidate;
+  return nullptr;
 }
 
 bool IsEdge(int edge) {
@@ -112,6 +123,12 @@ void Win32DesktopToolbar::SetZOrder(WindowId window, ToolbarZOrder order) {
 }
 
 void Win32DesktopToolbar::SetCaption(WindowId window, bool caption) {
+  // Through Qt where the window is Qt's: Qt keeps the frame it places the
+  // window by, which a style changed behind its back would leave stale.
+  if (QWindow* qtWindow = QtWindowOf(window)) {
+    qtWindow->setFlag(Qt::FramelessWindowHint, !caption);
+    return;
+  }
   constexpr LONG_PTR kFloating = WS_CAPTION | WS_SYSMENU;
   const LONG_PTR style = GetWindowLongPtrW(Hwnd(window), GWL_STYLE);
   const LONG_PTR wanted = caption ? style | kFloating : style & ~(kFloating | WS_THICKFRAME);
@@ -133,8 +150,16 @@ void Win32DesktopToolbar::SetTaskEntry(WindowId window, bool shown) {
   if (visible) ShowWindow(Hwnd(window), SW_SHOWNA);
 }
 
-std::optional<FrameExtents> Win32DesktopToolbar::Frame(WindowId /*window*/) {
-  return std::nullopt;
+// The frame the window's styles give it, known to the system at once even
+// while the toolkit still keeps the frame the window had before.
+std::optional<FrameExtents> Win32DesktopToolbar::Frame(WindowId window) {
+  const HWND hwnd = Hwnd(window);
+  if (!IsWindow(hwnd)) return std::nullopt;
+  RECT frame{0, 0, 0, 0};
+  const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE));
+  const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE));
+  if (!AdjustWindowRectEx(&frame, style, FALSE, exStyle)) return std::nullopt;
+  return FrameExtents{-frame.left, -frame.top, frame.right, frame.bottom};
 }
 
 bool Win32DesktopToolbar::HandleMessage(WindowId window, unsigned message,

@@ -48,39 +48,59 @@ printf '%s\r\n' "[tolvexBar]" "Count=3" \
 
 export TOLVEX_SAMPLE_SNAPIN_LOG
 TOLVEX_SAMPLE_SNAPIN_LOG=$(windows_path "$work")'\sample.log'
-wine "$work/program/tolvexbar.exe" >"$work/bar.log" 2>&1 &
-bar=$!
+bar=
+start_bar() {
+  wine "$work/program/tolvexbar.exe" >>"$work/bar.log" 2>&1 &
+  bar=$!
+}
+# Asked to close as the system asks a program at the end of the session;
+# forced after a while.
+stop_bar() {
+  wine taskkill /im tolvexbar.exe >/dev/null 2>&1 || true
+  wait_for 10 test -z "$(bar_window)" || wine taskkill /f /im tolvexbar.exe >/dev/null 2>&1 || true
+  wait "$bar" 2>/dev/null || true
+}
 finish() {
-  kill "$bar" 2>/dev/null || true
-  wine taskkill /f /im tolvexbar.exe >/dev/null 2>&1 || true
+  stop_bar
   wine taskkill /f /im notepad.exe >/dev/null 2>&1 || true
 }
 trap finish EXIT
 
-bar_window() { xdotool search --onlyvisible --name '^TolvexBar$' | head -n1; }
-wait_for 60 test -n "$(bar_window)" || fail "the bar did not show ($(cat "$work/bar.log"))"
-id=$(bar_window)
-
+bar_window() { xdotool search --onlyvisible --name '^TolvexBar$' 2>/dev/null | head -n1; }
+bar_shown() { [ -n "$(bar_window)" ]; }
 # Docked at the left edge, as high as the screen.
 docked() {
-  eval "$(xdotool getwindowgeometry --shell "$id")"
+  eval "$(xdotool getwindowgeometry --shell "$(bar_window)")"
   [ "$X" -eq 0 ] && [ "$Y" -eq 0 ] && [ "$HEIGHT" -eq 768 ] && [ "$WIDTH" -gt 40 ] && [ "$WIDTH" -lt 300 ]
 }
-wait_for 20 docked || { xdotool getwindowgeometry "$id" >&2; fail "the bar is not docked at the left edge"; }
-eval "$(xdotool getwindowgeometry --shell "$id")"
-width=$WIDTH
 
+# A new user: the desktop's programs (Wine's) come before the seed's launchers.
+start_bar
+wait_for 60 bar_shown || fail "the bar did not show ($(cat "$work/bar.log"))"
+wait_for 20 docked || { xdotool getwindowgeometry "$(bar_window)" >&2; fail "the bar is not docked at the left edge"; }
 # The configuration lands in the application-data folder.
 wait_for 20 test -f "$appdata/tolvex/tolvexbar.dat" || fail "no layout in $appdata/tolvex"
-
+grep -q "Name=Terminal" "$appdata/tolvex/tolvexbar.dat" || fail "a new user's bar has no launcher of the command interpreter"
 # The plug-in was loaded, started and shown.
 wait_for 30 grep -q "sample show" "$work/sample.log" || fail "the sample plug-in did not show"
 sleep 1
+import -window root "$work/new-user.png"
+stop_bar
+
+# The same user again, with only the seed's launchers in the layout.
+cp "$work/program/tolvexbar.dat" "$appdata/tolvex/tolvexbar.dat"
+start_bar
+wait_for 60 bar_shown || fail "the bar did not show again ($(cat "$work/bar.log"))"
+wait_for 20 docked || { xdotool getwindowgeometry "$(bar_window)" >&2; fail "the bar is not docked at the left edge again"; }
+id=$(bar_window)
+eval "$(xdotool getwindowgeometry --shell "$id")"
+width=$WIDTH
+sleep 1
 import -window root "$work/screen.png"
 
-# Launchers: header 24, line 2, then rows of 38 for launchers with icons.
+# Launchers with small icons: the header (24) and its line (2), then rows of 20.
 click_row() {
-  xdotool mousemove --sync $((width / 2)) $((26 + 38 * $1 + 19)) click 1
+  xdotool mousemove --window "$id" --sync $((width / 2)) $((26 + 20 * $1 + 10)) click 1
 }
 click_row 1
 wait_for 30 test -s "$work/folder/ordner.txt" || fail "the command launcher did not run in its folder"
