@@ -151,8 +151,15 @@ TEST_F(DesktopToolbarTest, TheShellsNotificationsReachTheCallback) {
 TEST_F(DesktopToolbarTest, CaptionTaskEntryAndStackingSetTheWindowsStyles) {
   toolbar_.SetCaption(window_.Id(), true);
   EXPECT_EQ(GetWindowLongPtrW(window_.Handle(), GWL_STYLE) & WS_CAPTION, WS_CAPTION);
+  // The frame follows the styles at once: a caption on top, none without.
+  const std::optional<FrameExtents> captioned = toolbar_.Frame(window_.Id());
+  ASSERT_TRUE(captioned);
+  EXPECT_GE(captioned->top, GetSystemMetrics(SM_CYCAPTION));
   toolbar_.SetCaption(window_.Id(), false);
   EXPECT_EQ(GetWindowLongPtrW(window_.Handle(), GWL_STYLE) & WS_CAPTION, 0);
+  const std::optional<FrameExtents> bare = toolbar_.Frame(window_.Id());
+  ASSERT_TRUE(bare);
+  EXPECT_EQ(bare->left + bare->top + bare->right + bare->bottom, 0);
   toolbar_.SetTaskEntry(window_.Id(), true);
   EXPECT_TRUE(GetWindowLongPtrW(window_.Handle(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
   EXPECT_FALSE(GetWindowLongPtrW(window_.Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
@@ -162,7 +169,6 @@ TEST_F(DesktopToolbarTest, CaptionTaskEntryAndStackingSetTheWindowsStyles) {
   EXPECT_TRUE(GetWindowLongPtrW(window_.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
   toolbar_.SetZOrder(window_.Id(), ToolbarZOrder::NotTopMost);
   EXPECT_FALSE(GetWindowLongPtrW(window_.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-  EXPECT_EQ(toolbar_.Frame(window_.Id()), std::nullopt);
 }
 
 }  // namespace
