@@ -1,5 +1,6 @@
 // Whole-file reads and atomic replacement on POSIX systems.
 #include "platform/profile/profile_file.h"
+#include "platform/profile/read_to_end.h"
 #include "platform/profile/temporary_names.h"
 
 #include <dirent.h>
@@ -105,35 +106,16 @@ ReadResult ReadWholeFile(const std::string& path, std::size_t limit, std::string
     return ReadResult::Failed;
   }
   stamp = StampFromStat(st);
-  if (static_cast<std::uint64_t>(st.st_size) > limit) {
-    ::close(fd);
-    return ReadResult::TooLarge;
-  }
-  bytes.resize(static_cast<size_t>(st.st_size));
-  size_t total = 0;
-  while (true) {
-    if (total == bytes.size()) {
-      // The file may have grown since fstat; read on until its end.
-      if (bytes.size() >= limit + 1) break;
-      bytes.resize(std::min(limit + 1, bytes.size() * 2 + 4096));
-    }
-    const ssize_t n = ::read(fd, bytes.data() + total, bytes.size() - total);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      ::close(fd);
-      bytes.clear();
-      return ReadResult::Failed;
-    }
-    if (n == 0) break;
-    total += static_cast<size_t>(n);
-  }
+  const ReadResult result = ReadToEnd(
+      [fd](char* into, std::size_t count) -> std::ptrdiff_t {
+        while (true) {
+          const ssize_t n = ::read(fd, into, count);
+          if (n >= 0 || errno != EINTR) return n;
+        }
+      },
+      static_cast<std::size_t>(st.st_size), limit, bytes);
   ::close(fd);
-  bytes.resize(total);
-  if (total > limit) {
-    bytes.clear();
-    return ReadResult::TooLarge;
-  }
-  return ReadResult::Ok;
+  return result;
 }
 
 bool ReplaceFile(const std::string& path, std::string_view bytes) {

@@ -7,6 +7,7 @@
 #include <chrono>
 
 #include "platform/profile/profile_file.h"
+#include "platform/profile/read_to_end.h"
 #include "platform/profile/temporary_names.h"
 #include "platform/win32/wide_text.h"
 
@@ -111,30 +112,13 @@ ReadResult ReadWholeFile(const std::string& path, std::size_t limit, std::string
     stamp = StampOf(path);
     return ReadResult::Failed;
   }
-  if (static_cast<std::uint64_t>(stamp.size) > limit) return ReadResult::TooLarge;
-  bytes.resize(static_cast<size_t>(stamp.size));
-  size_t total = 0;
-  while (true) {
-    if (total == bytes.size()) {
-      // The file may have grown since; read on until its end.
-      if (bytes.size() >= limit + 1) break;
-      bytes.resize(std::min(limit + 1, bytes.size() * 2 + 4096));
-    }
-    DWORD read = 0;
-    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - total, 1u << 30));
-    if (!::ReadFile(file.get(), bytes.data() + total, chunk, &read, nullptr)) {
-      bytes.clear();
-      return ReadResult::Failed;
-    }
-    if (read == 0) break;
-    total += read;
-  }
-  bytes.resize(total);
-  if (total > limit) {
-    bytes.clear();
-    return ReadResult::TooLarge;
-  }
-  return ReadResult::Ok;
+  return ReadToEnd(
+      [&file](char* into, std::size_t count) -> std::ptrdiff_t {
+        DWORD read = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(count, 1u << 30));
+        return ::ReadFile(file.get(), into, chunk, &read, nullptr) ? std::ptrdiff_t(read) : -1;
+      },
+      static_cast<std::size_t>(stamp.size), limit, bytes);
 }
 
 bool ReplaceFile(const std::string& path, std::string_view bytes) {
