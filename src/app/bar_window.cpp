@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <exception>
@@ -23,6 +24,7 @@
 #include "controls/file_drag.h"
 #include "controls/image_list.h"
 #include "platform/desktop.h"
+#include "platform/memory.h"
 #include "platform/session_watch.h"
 #include "platform/single_instance.h"
 #include "shared/main_window.h"
@@ -32,6 +34,9 @@ namespace tolvex {
 namespace {
 
 const QString kSystem = QStringLiteral("System");
+// By then the bar has painted, its icons and panels are loaded and what the
+// start needed only for a while is freed.
+constexpr int kStartSettledMs = 1000;
 
 // Window positions on the desktop fit in 16 bits. A stored position beyond
 // that comes from a damaged file; keeping to it keeps the placement's
@@ -76,6 +81,7 @@ TwTolvexDesktop::TwTolvexDesktop() {
                                  [this] { SaveWithoutDisplay(); });
   connect(qApp, &QCoreApplication::aboutToQuit, this, &TwTolvexDesktop::SaveAtShutdown);
   show();
+  QTimer::singleShot(kStartSettledMs, this, [] { platform::ReturnFreedMemory(); });
 }
 
 TwTolvexDesktop::~TwTolvexDesktop() {

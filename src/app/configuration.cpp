@@ -14,8 +14,6 @@ namespace tolvex {
 
 namespace {
 
-const QStringList kNoteFiles = {"*.tdn"};
-
 void TakeOverLegacyLayout() {
   const QString legacy = ProgramFolder() + "desktop/_default.txl";
   const QString layout = ChangeFileExt(ProgramFile(), ".dat");
@@ -49,10 +47,11 @@ QString SeedFile(const QString& extension) {
 void CopyNotes(const QString& configFileName) {
   const QDir source(SeedFolder() + "data/notes/");
   const QDir target(NotesFolder(configFileName));
-  const QStringList notes = source.entryList(kNoteFiles, QDir::Files);
-  if (notes.isEmpty() || !target.entryList(kNoteFiles, QDir::Files).isEmpty()) return;
+  const QFileInfoList notes = NoteFiles(source.path());
+  if (notes.isEmpty() || !NoteFiles(target.path()).isEmpty()) return;
   QDir().mkpath(target.path());
-  for (const QString& note : notes) CopyFileWait(source.filePath(note), target.filePath(note));
+  for (const QFileInfo& note : notes)
+    CopyFileWait(note.absoluteFilePath(), target.filePath(note.fileName()));
 }
 
 }  // namespace

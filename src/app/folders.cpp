@@ -70,4 +70,16 @@ QString NotesFolder(const QString& configFileName) {
   return AsFolder(QFileInfo(configFileName).absolutePath()) + "data/notes/";
 }
 
+QFileInfoList NoteFiles(const QString& folder) {
+  // Matched by suffix rather than a name filter: the filter's wildcard
+  // engine is a regular-expression library the start would load for this.
+  QFileInfoList files =
+      QDir(folder, QString(), QDir::Name | QDir::IgnoreCase, QDir::Files | QDir::Hidden)
+          .entryInfoList();
+  files.removeIf([](const QFileInfo& file) {
+    return !file.fileName().endsWith(QLatin1StringView(".tdn"), Qt::CaseInsensitive);
+  });
+  return files;
+}
+
 }  // namespace tolvex

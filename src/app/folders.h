@@ -7,6 +7,7 @@
 // and the user's data folder, and writes nothing beside the program.
 #pragma once
 
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 
@@ -37,5 +38,8 @@ QString SnapInFolder();
 QString SnapInFolderOf(const QString& fileName);
 // The notes folder: "data/notes/" in the folder of the configuration file.
 QString NotesFolder(const QString& configFileName);
+// The note files (".tdn", any case) in `folder`, plain and hidden ones, in
+// the order of their names.
+QFileInfoList NoteFiles(const QString& folder);
 
 }  // namespace tolvex

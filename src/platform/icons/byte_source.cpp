@@ -1,8 +1,8 @@
 // Bounds-checked reading of files and memory blocks.
 #include "platform/icons/byte_source.h"
 
+#include <QFileInfo>
 #include <cstring>
-#include <filesystem>
 
 namespace tolvex::platform::icons {
 
@@ -46,25 +46,18 @@ bool MemorySource::ReadInside(std::uint64_t offset, void* out, std::size_t count
 }
 
 FileSource::FileSource(const std::string& path) {
-  const std::filesystem::path native(
-      std::u8string(reinterpret_cast<const char8_t*>(path.data()), path.size()));
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(native, error)) return;
+  file_.setFileName(QString::fromStdString(path));
+  // Only plain files: opening a pipe or a device could wait for ever.
+  if (!QFileInfo(file_).isFile()) return;
   // Reads are few and small and jump about the file: a read buffer would
   // only copy bytes that are never used.
-  file_.rdbuf()->pubsetbuf(nullptr, 0);
-  file_.open(native, std::ios::binary);
-  if (!file_) return;
-  file_.seekg(0, std::ios::end);
-  const std::streamoff end = file_.tellg();
-  if (end > 0) size_ = std::uint64_t(end);
+  if (!file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return;
+  if (file_.size() > 0) size_ = std::uint64_t(file_.size());
 }
 
 bool FileSource::ReadInside(std::uint64_t offset, void* out, std::size_t count) {
-  file_.clear();
-  file_.seekg(std::streamoff(offset));
-  file_.read(static_cast<char*>(out), std::streamsize(count));
-  return file_.gcount() == std::streamsize(count);
+  return file_.seek(qint64(offset)) &&
+         file_.read(static_cast<char*>(out), qint64(count)) == qint64(count);
 }
 
 }  // namespace tolvex::platform::icons

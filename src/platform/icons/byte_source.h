@@ -3,9 +3,9 @@
 // large library never reads the whole file.
 #pragma once
 
+#include <QFile>
 #include <cstddef>
 #include <cstdint>
-#include <fstream>
 #include <optional>
 #include <span>
 #include <string>
@@ -59,7 +59,7 @@ class FileSource : public ByteSource {
   bool ReadInside(std::uint64_t offset, void* out, std::size_t count) override;
 
  private:
-  std::ifstream file_;
+  QFile file_;
   std::uint64_t size_ = 0;
 };
 

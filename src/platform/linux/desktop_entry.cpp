@@ -1,9 +1,10 @@
 // Desktop entry files.
 #include "platform/linux/desktop_entry.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <array>
 #include <cstdlib>
-#include <fstream>
 
 namespace tolvex::platform {
 
@@ -83,7 +84,7 @@ std::optional<std::vector<std::string>> SplitExec(std::string_view line) {
 }
 
 // A desktop entry larger than this is not read further.
-constexpr std::streamsize kMaxDesktopEntry = 64 * 1024;
+constexpr qint64 kMaxDesktopEntry = 64 * 1024;
 
 // The locale suffixes of `locale` from the best match on: lang_COUNTRY@MODIFIER,
 // lang_COUNTRY, lang@MODIFIER, lang (empty where the locale has no such
@@ -174,12 +175,13 @@ DesktopEntry ParseDesktopEntry(std::string_view contents, std::string_view local
 }
 
 std::optional<DesktopEntry> ReadDesktopEntry(const std::string& path, std::string_view locale) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return std::nullopt;
+  QFile file(QString::fromStdString(path));
+  // Only plain files: reading a pipe or a device could wait for ever.
+  if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly)) return std::nullopt;
   std::string contents(kMaxDesktopEntry, '\0');
-  file.read(contents.data(), kMaxDesktopEntry);
-  if (file.bad()) return std::nullopt;
-  contents.resize(static_cast<size_t>(file.gcount()));
+  const qint64 read = file.read(contents.data(), kMaxDesktopEntry);
+  if (read < 0) return std::nullopt;
+  contents.resize(static_cast<size_t>(read));
   return ParseDesktopEntry(contents, locale);
 }
 

@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QRegularExpression>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -23,8 +23,15 @@ constexpr qsizetype kMaxRequest = 64;
 QString DisplayName() {
   QString display = qEnvironmentVariable("DISPLAY");
   if (display.isEmpty()) display = qEnvironmentVariable("WAYLAND_DISPLAY");
-  display.remove(QRegularExpression(R"(\.\d+$)"));
-  display.replace(QRegularExpression("[^A-Za-z0-9_-]"), "_");
+  const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+  const qsizetype dot = display.lastIndexOf(u'.');
+  const QStringView screen = QStringView(display).sliced(dot + 1);
+  if (dot >= 0 && !screen.isEmpty() && std::all_of(screen.begin(), screen.end(), digit))
+    display.truncate(dot);
+  for (QChar& c : display) {
+    const bool letter = (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+    if (!letter && !digit(c) && c != u'_' && c != u'-') c = u'_';
+  }
   return display;
 }
 

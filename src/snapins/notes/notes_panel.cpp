@@ -115,7 +115,6 @@ void TfrNotes::Start() {
   notesFolder_ = tolvex::NotesFolder(config_->FileName());
   QDir().mkpath(notesFolder_);
   LoadNotes();
-  taskList_ = new TwTaskList(*this);
   if (config_->ReadBool(QLatin1String(kDefaultsSection), QStringLiteral("ShowTaskList"), false))
     ShowTaskList();
   tiTimer->start();
@@ -124,9 +123,7 @@ void TfrNotes::Start() {
 void TfrNotes::LoadNotes() {
   // Named 1.tdn, 2.tdn …: the order of their names is the order of creation.
   // Only plain files: reading a pipe or a device would wait for ever.
-  const QFileInfoList files = QDir(notesFolder_, QStringLiteral("*.tdn"),
-                                   QDir::Name | QDir::IgnoreCase, QDir::Files | QDir::Hidden)
-                                  .entryInfoList();
+  const QFileInfoList files = tolvex::NoteFiles(notesFolder_);
   QStringList unreadable;
   for (const QFileInfo& file : files) {
     auto* note = new TwNote(*this, this);
@@ -207,11 +204,17 @@ bool TfrNotes::ShowNotesList(int page) {
   return dialog.Run(notes_);
 }
 
+TwTaskList& TfrNotes::TaskList() {
+  if (taskList_ == nullptr) taskList_ = new TwTaskList(*this);
+  return *taskList_;
+}
+
 void TfrNotes::ShowTaskList() {
-  if (taskList_ == nullptr) return;
-  taskList_->show();
-  taskList_->raise();
-  taskList_->activateWindow();
+  if (config_ == nullptr) return;
+  TwTaskList& list = TaskList();
+  list.show();
+  list.raise();
+  list.activateWindow();
 }
 
 void TfrNotes::contextMenuEvent(QContextMenuEvent* event) {

@@ -61,7 +61,8 @@ class TfrNotes : public TSnapInPanel, public INoteOwner {
   // Shows the task list when hidden and brings it to the front.
   void ShowTaskList();
   // Made by Start.
-  TwTaskList* TaskList() const { return taskList_; }
+  // The task list window, made when it is first needed.
+  TwTaskList& TaskList();
 
   TtxImageList* ilNotes = nullptr;
   TtxImageList* ilNote = nullptr;

@@ -105,8 +105,10 @@ TEST(PrepareConfiguration, NotesCopiedOnlyWhenTargetHasNone) {
   TestFolders::Write(folders.Program() + "data/notes/a.tdn", "a");
   TestFolders::Write(folders.Program() + "data/notes/B.TDN", "b");
   TestFolders::Write(folders.Program() + "data/notes/readme.txt", "not a note");
+  TestFolders::Write(folders.Program() + "data/notes/folder.tdn/inside.tdn", "not a note");
   PrepareConfiguration();
-  EXPECT_EQ(QDir(folders.PerUser() + "data/notes").entryList(QDir::Files, QDir::Name),
+  EXPECT_EQ(QDir(folders.PerUser() + "data/notes")
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
             (QStringList{"B.TDN", "a.tdn"}));
 
   TestFolders second;

@@ -312,7 +312,7 @@ TEST_F(NotesPropertiesTest, APriorityChangeRefreshesTheTaskListRow) {
   WriteNote("1.tdn", "Title=Steuer\r\nTask=1\r\nPriority=1\r\n");
   TfrNotes& panel = Start();
   panel.ShowTaskList();
-  QTreeWidget& rows = *panel.TaskList()->lvTasks;
+  QTreeWidget& rows = *panel.TaskList().lvTasks;
   ASSERT_EQ(rows.topLevelItemCount(), 1);
   EXPECT_EQ(rows.topLevelItem(0)->text(1), "hoch");
   Open(*panel.Notes()[0], [](TwNotesProperties& dialog) {

@@ -29,7 +29,7 @@ class TaskListTest : public NotesTest {
   TwTaskList& Shown() {
     TfrNotes& panel = Start();
     panel.ShowTaskList();
-    return *panel.TaskList();
+    return panel.TaskList();
   }
   static QStringList Column(const TwTaskList& list, int column) {
     QStringList texts;
@@ -57,7 +57,7 @@ class TaskListTest : public NotesTest {
 };
 
 TEST_F(TaskListTest, ItIsTheWindowAufgabenWithItsActions) {
-  TwTaskList& list = *Start().TaskList();
+  TwTaskList& list = Start().TaskList();
   EXPECT_FALSE(list.isVisible());
   EXPECT_EQ(list.windowTitle(), "Aufgaben");
   EXPECT_EQ(list.size(), QSize(283, 293));
@@ -74,13 +74,13 @@ TEST_F(TaskListTest, ItIsTheWindowAufgabenWithItsActions) {
 
 TEST_F(TaskListTest, ThePanelShowsItByItsButtonOrAtTheStartWhenAsked) {
   TfrNotes& panel = Start();
-  EXPECT_FALSE(panel.TaskList()->isVisible());
+  EXPECT_FALSE(panel.TaskList().isVisible());
   ASSERT_TRUE(panel.acTaskList->isEnabled());
   panel.btNotesList->Click();
-  EXPECT_TRUE(panel.TaskList()->isVisible());
+  EXPECT_TRUE(panel.TaskList().isVisible());
   Stop();
   Config("ShowTaskList", "1");
-  EXPECT_TRUE(Start().TaskList()->isVisible());
+  EXPECT_TRUE(Start().TaskList().isVisible());
 }
 
 TEST_F(TaskListTest, TasksPosAppliesTheValuesThatAreZeroOrMore) {
@@ -93,7 +93,7 @@ TEST_F(TaskListTest, TasksPosAppliesTheValuesThatAreZeroOrMore) {
        {Case{"10,20,300,-5", {10, 20}, {300, 293}}, Case{"15,x,200", {15, 0}, {200, 293}},
         Case{"7,8,150,160", {7, 8}, {150, 160}}}) {
     Config("TasksPos", row.stored);
-    TwTaskList& list = *Start().TaskList();
+    TwTaskList& list = Start().TaskList();
     EXPECT_EQ(list.pos(), row.at) << row.stored;
     EXPECT_EQ(list.size(), row.size) << row.stored;
     Stop();
