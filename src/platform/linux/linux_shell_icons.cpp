@@ -48,7 +48,12 @@ IconImage LinuxShell::ExtractIcon(const std::string& file, int index, int size,
   if (const auto container = icons::OpenIcons(source))
     return FitIcon(ToQImage(icons::LoadIcon(*container, index, pixels, DecodePng)), pixels);
   if (index != 0) return {};
-  const QMimeType type = QMimeDatabase().mimeTypeForFile(path);
+  // A desktop entry is known by its name: the type database's search of
+  // every name pattern is left out for the launchers' commonest target.
+  const QMimeDatabase types;
+  const QMimeType type = path.endsWith(QLatin1String(".desktop"))
+                             ? types.mimeTypeForName(QStringLiteral("application/x-desktop"))
+                             : types.mimeTypeForFile(path);
   if (type.name().startsWith(QLatin1String("image/"))) {
     const QImage image = ReadImage(path, pixels);
     if (!image.isNull()) return FitIcon(image, pixels);

@@ -8,6 +8,7 @@
 #include <QImageReader>
 #include <QStandardPaths>
 #include <QStyle>
+#include <algorithm>
 
 #include "platform/linux/desktop_entry.h"
 
@@ -16,8 +17,9 @@ namespace tolvex::platform {
 namespace {
 
 // Without a desktop session (a bare window manager, no platform theme) Qt
-// knows neither a theme nor where themes live: then icons come from the
-// freedesktop folders, and from the theme every Debian desktop has.
+// knows no theme but the generic one ("hicolor") and not where themes live:
+// then icons come from the freedesktop folders, and from the theme every
+// Debian desktop has.
 void EnsureTheme() {
   static const bool done = [] {
     QStringList paths = QIcon::themeSearchPaths();
@@ -31,7 +33,15 @@ void EnsureTheme() {
              QStandardPaths::GenericDataLocation, "pixmaps", QStandardPaths::LocateDirectory))
       if (!fallbackPaths.contains(folder)) fallbackPaths << folder;
     QIcon::setFallbackSearchPaths(fallbackPaths);
-    if (QIcon::themeName().isEmpty()) QIcon::setThemeName("hicolor");
+    if (QIcon::themeName().isEmpty() || QIcon::themeName() == "hicolor") {
+      // The desktop theme first: it inherits the generic one, whose hundreds
+      // of folders hold programs' icons but none of files' types; looked in
+      // first, all of them would be searched for each type icon.
+      const bool desktopTheme = std::any_of(paths.cbegin(), paths.cend(), [](const QString& folder) {
+        return QFileInfo::exists(folder + "/Adwaita/index.theme");
+      });
+      QIcon::setThemeName(desktopTheme ? "Adwaita" : "hicolor");
+    }
     if (QIcon::fallbackThemeName().isEmpty() || QIcon::fallbackThemeName() == "hicolor")
       QIcon::setFallbackThemeName("Adwaita");
     return true;
