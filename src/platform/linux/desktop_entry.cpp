@@ -185,11 +185,13 @@ std::optional<DesktopEntry> ReadDesktopEntry(const std::string& path, std::strin
   return ParseDesktopEntry(contents, locale);
 }
 
-std::string DesktopEntryName(const std::string& file) {
+bool IsDesktopEntryFile(std::string_view file) {
   static constexpr std::string_view kSuffix = ".desktop";
-  if (file.size() <= kSuffix.size() || file.compare(file.size() - kSuffix.size(), kSuffix.size(),
-                                                    kSuffix) != 0)
-    return {};
+  return file.size() > kSuffix.size() && file.ends_with(kSuffix);
+}
+
+std::string DesktopEntryName(const std::string& file) {
+  if (!IsDesktopEntryFile(file)) return {};
   const auto entry = ReadDesktopEntry(file, MessagesLocale());
   return entry ? entry->name : std::string();
 }

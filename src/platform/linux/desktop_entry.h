@@ -33,6 +33,9 @@ DesktopEntry ParseDesktopEntry(std::string_view contents, std::string_view local
 std::optional<DesktopEntry> ReadDesktopEntry(const std::string& path,
                                              std::string_view locale = {});
 
+// Whether `file` is named as a desktop entry ("*.desktop").
+bool IsDesktopEntryFile(std::string_view file);
+
 // The name in the user's language of the desktop entry `file` (a file
 // named "*.desktop"); empty for any other file or one without a name.
 std::string DesktopEntryName(const std::string& file);

@@ -51,7 +51,7 @@ IconImage LinuxShell::ExtractIcon(const std::string& file, int index, int size,
   // A desktop entry is known by its name: the type database's search of
   // every name pattern is left out for the launchers' commonest target.
   const QMimeDatabase types;
-  const QMimeType type = path.endsWith(QLatin1String(".desktop"))
+  const QMimeType type = IsDesktopEntryFile(file)
                              ? types.mimeTypeForName(QStringLiteral("application/x-desktop"))
                              : types.mimeTypeForFile(path);
   if (type.name().startsWith(QLatin1String("image/"))) {

@@ -60,8 +60,7 @@ class TfrNotes : public TSnapInPanel, public INoteOwner {
   bool ShowNotesList(int page);
   // Shows the task list when hidden and brings it to the front.
   void ShowTaskList();
-  // Made by Start.
-  // The task list window, made when it is first needed.
+  // The task list window, made when it is first needed (after Start).
   TwTaskList& TaskList();
 
   TtxImageList* ilNotes = nullptr;
